@@ -1,0 +1,6 @@
+zelpa_add_test(test_glyphrenderer SOURCES test_glyphrenderer.cpp LIBS zelpa_units)
+if(ZELPA_GUI)
+  zelpa_add_test(test_fkeybord GUI SOURCES test_fkeybord.cpp LIBS zelpa_forms)
+  add_test(NAME jamkey_types_hangul_under_x
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/jamkey_typing.sh $<TARGET_FILE:jamkey>)
+endif()
