@@ -250,7 +250,7 @@ void TfrmKeyboard::CreateMenu() {
     mmHome = addItem(help, "mmHome", "Quorin ホームページ(&R)", nullptr);
 
     connect(mmMin, &QAction::triggered, this, &TfrmKeyboard::mmMinClick);
-    connect(mmCLose, &QAction::triggered, this, &TfrmKeyboard::btCloseClick);
+    connect(mmCLose, &QAction::triggered, this, &TfrmKeyboard::mmCLoseClick);
     connect(mmBack, &QAction::triggered, this, &TfrmKeyboard::btBackClick);
     connect(mmAllClear, &QAction::triggered, this, &TfrmKeyboard::btClearClick);
     connect(mmSave10, &QAction::triggered, this, &TfrmKeyboard::mmSave10Click);
@@ -283,6 +283,8 @@ void TfrmKeyboard::btClearClick() {
 void TfrmKeyboard::btSpaceClick() { CommitChar(32); }
 
 void TfrmKeyboard::btCloseClick() { close(); }
+
+void TfrmKeyboard::mmCLoseClick() { close(); }
 
 void TfrmKeyboard::mmMinClick() { showMinimized(); }
 

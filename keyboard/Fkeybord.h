@@ -37,6 +37,7 @@ public:
     void btClearClick();
     void btSpaceClick();
     void btCloseClick();
+    void mmCLoseClick();
     void mmMinClick();
     // Handles one key press of the window; returns true when the key is consumed.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);

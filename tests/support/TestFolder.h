@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <string>
 
 #include "platform/ProgramFolder.h"
@@ -13,11 +12,9 @@
 class TTestProgramFolder {
 public:
     explicit TTestProgramFolder(bool withPairTable = true) {
-        if (withPairTable) {
-            const char* bin = std::getenv("ZELPA_BIN_DIR");
-            QFile::copy(QString::fromLocal8Bit(bin ? bin : ".") + QStringLiteral("/euc2uni.dll"),
+        if (withPairTable)
+            QFile::copy(QStringLiteral(ZELPA_BIN_DIR "/euc2uni.dll"),
                         FDir.filePath(QStringLiteral("euc2uni.dll")));
-        }
         platform::SetProgramFolderForTests(Path());
     }
     ~TTestProgramFolder() { platform::SetProgramFolderForTests({}); }
