@@ -1,4 +1,4 @@
-// main() of the GUI tests: one application object on Qt's offscreen platform for all tests.
+// main() of the GUI tests: one application object for all tests.
 #include <gmock/gmock.h>
 
 #include <QStandardPaths>
@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     testing::InitGoogleMock(&argc, argv);
     QStandardPaths::setTestModeEnabled(true);
+    // GUI tests need no display: Qt's offscreen platform unless one is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     platform::TApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }
