@@ -1,0 +1,104 @@
+#include "learning/BinaryIo.h"
+
+#include <algorithm>
+
+namespace zelpa {
+namespace {
+
+// The largest piece allocated ahead of the bytes that fill it.
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+std::int32_t FromLittleEndian(const char* bytes) {
+    const auto byte = [bytes](int i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]));
+    };
+    return static_cast<std::int32_t>(byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24);
+}
+
+}  // namespace
+
+bool TBinaryReader::Read(char* buffer, std::size_t count) {
+    const auto got = in_.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(count));
+    if (static_cast<std::size_t>(got) == count) {
+        return true;
+    }
+    in_.setstate(std::ios::eofbit | std::ios::failbit);
+    return false;
+}
+
+bool TBinaryReader::Word(std::int32_t& value) {
+    char bytes[4];
+    if (!Read(bytes, sizeof bytes)) {
+        return false;
+    }
+    value = FromLittleEndian(bytes);
+    return true;
+}
+
+bool TBinaryReader::Bytes(std::size_t count, std::string& out) {
+    out.clear();
+    while (out.size() < count) {
+        const std::size_t start = out.size();
+        const std::size_t piece = std::min(count - start, kChunkBytes);
+        out.resize(start + piece);
+        if (!Read(out.data() + start, piece)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TBinaryReader::Words(std::size_t count, std::uint32_t mask, std::vector<std::int32_t>& out) {
+    char buffer[kChunkBytes];
+    while (count > 0) {
+        const std::size_t piece = std::min(count, kChunkBytes / 4);
+        if (!Read(buffer, piece * 4)) {
+            return false;
+        }
+        out.reserve(out.size() + piece);
+        for (std::size_t i = 0; i < piece; ++i) {
+            out.push_back(static_cast<std::int32_t>(
+                static_cast<std::uint32_t>(FromLittleEndian(buffer + i * 4)) ^ mask));
+        }
+        count -= piece;
+    }
+    return true;
+}
+
+void TBinaryWriter::MakeRoom(std::size_t count) {
+    if (buffer_.size() + count > kChunkBytes) {
+        Flush();
+    }
+}
+
+void TBinaryWriter::Flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+}
+
+void TBinaryWriter::Word(std::int32_t value) {
+    MakeRoom(4);
+    const auto bits = static_cast<std::uint32_t>(value);
+    const char bytes[4] = {static_cast<char>(bits), static_cast<char>(bits >> 8),
+                           static_cast<char>(bits >> 16), static_cast<char>(bits >> 24)};
+    buffer_.append(bytes, sizeof bytes);
+}
+
+void TBinaryWriter::Bytes(std::string_view bytes) {
+    MaskedBytes(bytes, 0);
+}
+
+void TBinaryWriter::MaskedBytes(std::string_view bytes, std::uint8_t mask) {
+    while (!bytes.empty()) {
+        MakeRoom(1);
+        const std::size_t piece = std::min(bytes.size(), kChunkBytes - buffer_.size());
+        const std::size_t start = buffer_.size();
+        buffer_.append(bytes.substr(0, piece));
+        for (std::size_t i = start; i < buffer_.size(); ++i) {
+            buffer_[i] = static_cast<char>(static_cast<std::uint8_t>(buffer_[i]) ^ mask);
+        }
+        bytes.remove_prefix(piece);
+    }
+}
+
+}  // namespace zelpa

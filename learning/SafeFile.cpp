@@ -1,0 +1,88 @@
+#include "learning/SafeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace zelpa {
+namespace {
+
+constexpr int kNameAttempts = 100;
+constexpr int kSuffixLength = 6;
+
+std::system_error SaveError(int code, const std::filesystem::path& target) {
+    return std::system_error(code != 0 ? code : EIO, std::generic_category(),
+                             "cannot save " + target.string());
+}
+
+std::string RandomSuffix() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string suffix;
+    for (int i = 0; i < kSuffixLength; ++i) {
+        suffix += kLetters[pick(device)];
+    }
+    return suffix;
+}
+
+// Creates a file that did not exist before ("x": exclusive creation) and returns its path.
+std::filesystem::path CreateUniqueSibling(const std::filesystem::path& target) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::filesystem::path candidate = target;
+        candidate += ".tmp-" + RandomSuffix();
+        errno = 0;
+        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
+            std::fclose(file);
+            return candidate;
+        }
+        if (errno != EEXIST) {
+            throw SaveError(errno, target);
+        }
+    }
+    throw SaveError(EEXIST, target);
+}
+
+}  // namespace
+
+TSafeFileWriter::TSafeFileWriter(std::filesystem::path target)
+    : target_(std::move(target)), temporary_(CreateUniqueSibling(target_)) {
+    stream_.open(temporary_, std::ios::binary | std::ios::trunc);
+    if (!stream_) {
+        const int code = errno;
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+        throw SaveError(code, target_);
+    }
+}
+
+TSafeFileWriter::~TSafeFileWriter() {
+    if (!committed_) {
+        stream_.close();
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+    }
+}
+
+void TSafeFileWriter::Commit() {
+    errno = 0;
+    stream_.close();
+    if (!stream_) {
+        throw SaveError(errno, target_);
+    }
+    std::error_code error;
+    // A replaced file keeps its permissions.
+    const auto previous = std::filesystem::status(target_, error);
+    if (!error && std::filesystem::exists(previous)) {
+        std::filesystem::permissions(temporary_, previous.permissions(), error);
+    }
+    std::filesystem::rename(temporary_, target_, error);
+    if (error) {
+        throw std::system_error(error, "cannot save " + target_.string());
+    }
+    committed_ = true;
+}
+
+}  // namespace zelpa

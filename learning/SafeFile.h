@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+namespace zelpa {
+
+// Writes a file through a new temporary file in the same folder that replaces the target only
+// when it was written whole, so a failed or interrupted save leaves the previous file intact.
+class TSafeFileWriter {
+  public:
+    // Creates the temporary file; throws std::system_error when it cannot be created.
+    explicit TSafeFileWriter(std::filesystem::path target);
+    // Removes the temporary file unless `Commit` succeeded.
+    ~TSafeFileWriter();
+    TSafeFileWriter(const TSafeFileWriter&) = delete;
+    TSafeFileWriter& operator=(const TSafeFileWriter&) = delete;
+
+    std::ostream& Stream() { return stream_; }
+    // Completes the temporary file and renames it over the target; throws std::system_error when
+    // any write failed or the rename fails.
+    void Commit();
+
+  private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    std::ofstream stream_;
+    bool committed_ = false;
+};
+
+}  // namespace zelpa
