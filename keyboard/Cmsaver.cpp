@@ -1,5 +1,7 @@
 #include "keyboard/Cmsaver.h"
 
+#include "platform/SafeFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -22,22 +24,6 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::error_code LastError() {
     return {errno != 0 ? errno : EIO, std::generic_category()};
-}
-
-// Writes bytes to a new file at path; on failure the file may be left partly written.
-std::error_code WriteNewFile(const std::filesystem::path& path,
-                             std::span<const unsigned char> bytes) {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return LastError();
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    std::error_code error = written ? std::error_code{} : LastError();
-    if (std::fclose(file) != 0 && !error) {
-        error = LastError();
-    }
-    return error;
 }
 
 }  // namespace
@@ -92,15 +78,11 @@ int TCommonSaver::Load(const std::filesystem::path& fileName, TKeyboardSettings&
 
 std::error_code TCommonSaver::Save(const std::filesystem::path& fileName,
                                    const TKeyboardSettings& settings) const noexcept {
-    std::filesystem::path temporary = fileName;
-    temporary += ".tmp";
-    std::error_code error = WriteNewFile(temporary, SettingsToBytes(settings));
-    if (!error) {
-        std::filesystem::rename(temporary, fileName, error);
+    const TKeyboardSettings::Bytes bytes = SettingsToBytes(settings);
+    try {
+        zelpa::WriteFileWhole(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    } catch (const std::system_error& error) {
+        return error.code();
     }
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-    }
-    return error;
+    return {};
 }

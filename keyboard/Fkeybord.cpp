@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Modal.h"
 #include "platform/ProgramFolder.h"
-#include "platform/SaveFile.h"
+#include "platform/SafeFile.h"
 
 namespace {
 constexpr int kClientWidth = 573;
@@ -413,7 +414,8 @@ void TfrmKeyboard::SaveRefs(bool hex) {
     if (!fileName) return;
     std::vector<std::int32_t> text;
     Keyboard.GetCodes(text);
-    platform::SaveFileWhole(*fileName, RefsFileBytes(hex ? HexRefs(text) : DecimalRefs(text)));
+    zelpa::WriteFileWhole(QFile::encodeName(*fileName).toStdString(),
+                          RefsFileBytes(hex ? HexRefs(text) : DecimalRefs(text)));
     platform::MessageBox(QStringLiteral("保存しました"),
                          hex ? QStringLiteral("16進で保存") : QStringLiteral("10進で保存"),
                          platform::TMsgButtons::Ok, platform::TMsgIcon::Information);

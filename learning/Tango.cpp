@@ -10,7 +10,7 @@
 
 #include "learning/BinaryIo.h"
 #include "learning/Random.h"
-#include "learning/SafeFile.h"
+#include "platform/SafeFile.h"
 
 namespace zelpa {
 namespace {

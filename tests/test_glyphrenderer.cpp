@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -95,7 +96,12 @@ INSTANTIATE_TEST_SUITE_P(Syllables, SyllablePlacement,
                                          TSyllableCase{0xBDC1, 7, 15, 9},   // 뷁
                                          TSyllableCase{0xB2ED, 3, 0, 9},    // 닭
                                          TSyllableCase{0xD7A3, 18, 20, 27}  // 힣
-                                         ));
+                                         ),
+                         [](const testing::TestParamInfo<TSyllableCase>& info) {
+                             char name[8];
+                             std::snprintf(name, sizeof name, "U%04X", info.param.code);
+                             return std::string(name);
+                         });
 
 TEST(GlyphRenderer, LoneJamoUseTheTopLeft16x16OfTheirPicture) {
     struct {

@@ -1,4 +1,4 @@
-#include "learning/SafeFile.h"
+#include "platform/SafeFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <string_view>
 
 namespace zelpa {
 
@@ -28,5 +29,9 @@ class TSafeFileWriter {
     std::ofstream stream_;
     bool committed_ = false;
 };
+
+// Writes `bytes` as the whole new content of `target` through a TSafeFileWriter; throws
+// std::system_error when the file cannot be written, leaving the previous one intact.
+void WriteFileWhole(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace zelpa

@@ -1,4 +1,4 @@
-#include "learning/SafeFile.h"
+#include "platform/SafeFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -83,6 +83,12 @@ void TSafeFileWriter::Commit() {
         throw std::system_error(error, "cannot save " + target_.string());
     }
     committed_ = true;
+}
+
+void WriteFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+    TSafeFileWriter file(target);
+    file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.Commit();
 }
 
 }  // namespace zelpa
