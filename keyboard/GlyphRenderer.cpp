@@ -2,22 +2,17 @@
 
 #include <algorithm>
 
+#include "keyboard/GlyphGrid.h"
+
+using namespace glyphgrid;
+
 namespace {
-constexpr std::int32_t kFirstSyllable = 0xAC00;
-constexpr std::int32_t kLastSyllable = 0xD7A3;
+constexpr std::int32_t kLastSyllable = kFirstSyllable + kSyllableCount - 1;
 constexpr std::int32_t kFirstInitial = 0x1100;
 constexpr std::int32_t kLastInitial = 0x1112;
 constexpr std::int32_t kFirstVowel = 0x1161;
 constexpr std::int32_t kLastVowel = 0x1175;
-constexpr int kSyllablesPerSheet = 588;  // 21 vowels × 28 finals
-constexpr int kFinalsPerRow = 28;
-constexpr int kGlyphSize = 18;
-constexpr int kSheetColumnPitch = 28;
-constexpr int kSheetRowPitch = 24;
-constexpr int kJamoSize = 16;
-constexpr int kJamoLeft = 4;
-constexpr int kJamoTop = 2;
-constexpr int kVowelButtonOffset = 19;  // the vowels follow the 19 consonants
+constexpr int kVowelPictureOffset = 19;  // the vowels' pictures follow the 19 consonants'
 }  // namespace
 
 TGlyphRenderer::TGlyphRenderer(const std::array<TMonoConstView, kSheetCount>& sheets,
@@ -35,15 +30,16 @@ void TGlyphRenderer::Draw(const std::vector<std::int32_t>* codes, TMonoView targ
 void TGlyphRenderer::DrawCell(std::int32_t code, int x, TMonoView target) const {
     if (code >= kFirstSyllable && code <= kLastSyllable) {
         const int s = code - kFirstSyllable;
-        const int row = s % kSyllablesPerSheet / kFinalsPerRow;
-        const int column = s % kFinalsPerRow;
-        CopyMonoBlock(FSheets[s / kSyllablesPerSheet], kSheetColumnPitch * column,
-                      kSheetRowPitch * row, kGlyphSize, kGlyphSize, target, x, 0);
+        const int row = s % kSyllablesPerSheet / kFinalCount;
+        const int column = s % kFinalCount;
+        CopyMonoBlock(FSheets[s / kSyllablesPerSheet], kColumnPitch * column, kRowPitch * row,
+                      kGlyphSize, kGlyphSize, target, x, 0);
         return;
     }
     int jamo = -1;
     if (code >= kFirstInitial && code <= kLastInitial) jamo = code - kFirstInitial;
-    if (code >= kFirstVowel && code <= kLastVowel) jamo = code - kFirstVowel + kVowelButtonOffset;
+    if (code >= kFirstVowel && code <= kLastVowel) jamo = code - kFirstVowel + kVowelPictureOffset;
     if (jamo >= 0)
-        CopyMonoBlock(FJamo[jamo], 0, 0, kJamoSize, kJamoSize, target, x + kJamoLeft, kJamoTop);
+        CopyMonoBlock(FJamo[jamo], 0, 0, kDrawnJamoSize, kDrawnJamoSize, target, x + kJamoLeft,
+                      kJamoTop);
 }

@@ -16,7 +16,6 @@ class TGlyphRenderer {
 public:
     static constexpr int kSheetCount = 19;
     static constexpr int kJamoCount = 40;
-    static constexpr int kCellWidth = 24;
 
     // Sheets in initial-consonant order; jamo pictures in jamo-code order (consonants 1 to 19,
     // then vowels 50 to 70). The views must stay valid as long as the renderer.

@@ -8,12 +8,9 @@ namespace glyphgen {
 
 namespace {
 
-constexpr int kCellWidth = 24;
 constexpr int kLineHeight = 24;
 constexpr int kLineGap = 8;
 constexpr int kMargin = 8;
-constexpr int kJamoOffsetX = 4;
-constexpr int kJamoOffsetY = 2;
 
 const MonoBitmap* jamoPicture(const std::vector<JamoPicture>& jamo, int code) {
     const auto found = std::ranges::find(jamo, code, &JamoPicture::code);
@@ -33,8 +30,8 @@ void drawCharacter(MonoBitmap& sheet, int x, int y, char32_t c, const SyllableCe
         picture = jamoPicture(jamo, kFirstVowelCode + vowelCode);
     }
     if (picture != nullptr) {
-        sheet.paste(picture->cropped(0, 0, kDrawnJamoSize, kDrawnJamoSize), x + kJamoOffsetX,
-                    y + kJamoOffsetY);
+        sheet.paste(picture->cropped(0, 0, kDrawnJamoSize, kDrawnJamoSize), x + kJamoLeft,
+                    y + kJamoTop);
     }
 }
 
