@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
         platform::SetApplicationTitle(QStringLiteral("Zelpaキーボード"));
         TfrmKeyboard frmKeyboard("jamkey.dat");
         // jamkey marks its settings as initialised once they have been loaded.
-        if (frmKeyboard.Settings.InitFlag == 0) frmKeyboard.Settings.InitFlag = 1;
+        if (frmKeyboard.Settings.InitFlag == 0)
+            frmKeyboard.Settings.InitFlag = 1;
         TfrmPattern frmPattern;
         frmKeyboard.PatternDialog = &frmPattern;
         frmKeyboard.show();

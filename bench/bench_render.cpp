@@ -23,7 +23,9 @@ namespace {
 constexpr int kCells = 22;
 const char16_t kLine[] = u"한국어를공부합니다닭값읽다앉다뷁쀍힣가나다라";
 
-std::vector<std::int32_t> LineCodes() { return {std::begin(kLine), std::end(kLine) - 1}; }
+std::vector<std::int32_t> LineCodes() {
+    return {std::begin(kLine), std::end(kLine) - 1};
+}
 
 // Alternates typing ㄱ after 21 committed syllables and taking it back: each iteration is one
 // edit that redraws a line of 22 cells.
@@ -93,7 +95,8 @@ void BM_FreeTypeLine(benchmark::State& state) {
                 for (unsigned x = 0; x < bitmap.width; ++x) {
                     const int px = left + static_cast<int>(x);
                     const int py = top + static_cast<int>(y);
-                    if (px < 0 || px >= 545 || py < 0 || py >= 24) continue;
+                    if (px < 0 || px >= 545 || py < 0 || py >= 24)
+                        continue;
                     if (bitmap.buffer[y * bitmap.pitch + x / 8] & (0x80 >> (x % 8)))
                         line[py * kStride + px / 8] |= 0x80 >> (px % 8);
                 }

@@ -80,7 +80,8 @@ std::error_code TCommonSaver::Save(const std::filesystem::path& fileName,
                                    const TKeyboardSettings& settings) const noexcept {
     const TKeyboardSettings::Bytes bytes = SettingsToBytes(settings);
     try {
-        zelpa::WriteFileWhole(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+        zelpa::WriteFileWhole(fileName,
+                              {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     } catch (const std::system_error& error) {
         return error.code();
     }

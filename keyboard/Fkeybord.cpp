@@ -86,15 +86,18 @@ constexpr TJamoButtonRow kJamoButtons[] = {
 static_assert(std::size(kJamoButtons) == TGlyphRenderer::kJamoCount);
 
 QString JamoHint(const TJamoButtonRow& row) {
-    if (!row.reading) return {};
+    if (!row.reading)
+        return {};
     return QStringLiteral("読み：%1 %2 キー：%3")
         .arg(QString::fromUtf8(row.reading), QString::fromUtf8(row.kanaRow),
              QString::fromUtf8(row.key));
 }
 
 int JamoButtonIndex(int code) {
-    if (code >= 1 && code <= 19) return code - 1;
-    if (code >= 50 && code <= 70) return code - 31;
+    if (code >= 1 && code <= 19)
+        return code - 1;
+    if (code >= 50 && code <= 70)
+        return code - 31;
     return -1;
 }
 
@@ -141,7 +144,8 @@ std::string TfrmKeyboard::SettingsPath() const {
 
 void TfrmKeyboard::LoadSettings() {
     // An unreadable file is reported and leaves the defaults; the window opens all the same.
-    platform::RunGuarded([this] { SettingsFileFound = TCommonSaver().Load(SettingsPath(), Settings) == 0; });
+    platform::RunGuarded(
+        [this] { SettingsFileFound = TCommonSaver().Load(SettingsPath(), Settings) == 0; });
 }
 
 void TfrmKeyboard::FormCreate() {
@@ -172,9 +176,11 @@ void TfrmKeyboard::FormCreate() {
     for (int i = 0; i < TGlyphRenderer::kSheetCount; ++i)
         GlyphSheets[i] = LoadMonoPicture(GlyphSheetPath(i));
     std::array<TMonoConstView, TGlyphRenderer::kSheetCount> sheets;
-    for (int i = 0; i < TGlyphRenderer::kSheetCount; ++i) sheets[i] = ConstMonoView(GlyphSheets[i]);
+    for (int i = 0; i < TGlyphRenderer::kSheetCount; ++i)
+        sheets[i] = ConstMonoView(GlyphSheets[i]);
     std::array<TMonoConstView, TGlyphRenderer::kJamoCount> jamo;
-    for (int i = 0; i < TGlyphRenderer::kJamoCount; ++i) jamo[i] = ConstMonoView(JamoButtons[i]->Glyph());
+    for (int i = 0; i < TGlyphRenderer::kJamoCount; ++i)
+        jamo[i] = ConstMonoView(JamoButtons[i]->Glyph());
     FRenderer = std::make_unique<TGlyphRenderer>(sheets, jamo);
     TargetImage = imMoji;
     Uni2Euc.LoadTable(platform::ProgramFolder() + "euc2uni.dll");
@@ -217,7 +223,8 @@ void TfrmKeyboard::CreateMenu() {
                                 const char* hint) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        if (hint) action->setStatusTip(QString::fromUtf8(hint));
+        if (hint)
+            action->setStatusTip(QString::fromUtf8(hint));
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
@@ -231,8 +238,8 @@ void TfrmKeyboard::CreateMenu() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mmCopy1 = addItem(edit, "mmCopy1", "コピー(&C)", "指定された韓国語文字列としてコピーします");
-    mmPaste = addItem(edit, "mmPaste", "貼り付け(&P)",
-                      "コピーされた韓国語文字列を画面に貼り付けます");
+    mmPaste =
+        addItem(edit, "mmPaste", "貼り付け(&P)", "コピーされた韓国語文字列を画面に貼り付けます");
     edit->addSeparator();
     mmBack = addItem(edit, "mmBack", "Back Space(&B)", "１文字戻って消します");
     mmAllClear = addItem(edit, "mmAllClear", "文字のクリア(&A)", "すべての文字をクリアします");
@@ -281,13 +288,21 @@ void TfrmKeyboard::btClearClick() {
     DrawCodes(nullptr);
 }
 
-void TfrmKeyboard::btSpaceClick() { CommitChar(32); }
+void TfrmKeyboard::btSpaceClick() {
+    CommitChar(32);
+}
 
-void TfrmKeyboard::btCloseClick() { close(); }
+void TfrmKeyboard::btCloseClick() {
+    close();
+}
 
-void TfrmKeyboard::mmCLoseClick() { close(); }
+void TfrmKeyboard::mmCLoseClick() {
+    close();
+}
 
-void TfrmKeyboard::mmMinClick() { showMinimized(); }
+void TfrmKeyboard::mmMinClick() {
+    showMinimized();
+}
 
 void TfrmKeyboard::CommitChar(std::int32_t code) {
     Keyboard.AddChar(code);
@@ -304,7 +319,8 @@ void TfrmKeyboard::ShowCodes(platform::TImage& image, const std::vector<std::int
     TargetImage = &image;
     image.SetPicture(WhiteMonoPicture(image.width(), image.height()));
     Keyboard.Clear();
-    if (codes) Keyboard.Committed = *codes;
+    if (codes)
+        Keyboard.Committed = *codes;
     DrawCodes(codes);
 }
 
@@ -335,8 +351,10 @@ void TfrmKeyboard::btCopyClick() {
         default:  // a damaged settings file: nothing is placed
             break;
     }
-    if (data.text || data.unicodeText) platform::Clipboard().Set(data);
-    if (Settings.ClearOnCopy == 1) btClearClick();
+    if (data.text || data.unicodeText)
+        platform::Clipboard().Set(data);
+    if (Settings.ClearOnCopy == 1)
+        btClearClick();
     platform::MinimizeApplication();
 }
 
@@ -361,7 +379,8 @@ void TfrmKeyboard::CopyAsHexRefs(const std::vector<std::int32_t>& text,
 }
 
 void TfrmKeyboard::btPasteClick() {
-    if (Settings.ClearOnPaste == 1) btClearClick();
+    if (Settings.ClearOnPaste == 1)
+        btClearClick();
     switch (Settings.PastePattern) {
         case tpUnicode:
             PasteUnicode();
@@ -381,21 +400,24 @@ void TfrmKeyboard::btPasteClick() {
 
 void TfrmKeyboard::PasteUnicode() {
     const std::optional<std::u16string> data = platform::Clipboard().UnicodeText();
-    if (!data) return;
+    if (!data)
+        return;
     Keyboard.FlushComposing();
     AppendUtf16Text(*data, Keyboard.Committed);
 }
 
 void TfrmKeyboard::PasteEucKr() {
     const std::optional<std::string> data = platform::Clipboard().Text();
-    if (!data) return;
+    if (!data)
+        return;
     Keyboard.FlushComposing();
     AppendEucKrText(*data, Uni2Euc, Keyboard.Committed);
 }
 
 void TfrmKeyboard::PasteRefs() {
     const std::optional<std::string> data = platform::Clipboard().Text();
-    if (!data) return;
+    if (!data)
+        return;
     Keyboard.FlushComposing();
     AppendRefsText(*data, Keyboard.Committed);
 }
@@ -404,14 +426,19 @@ void TfrmKeyboard::ParseRefs(std::string_view source, std::vector<std::int32_t>&
     ::ParseRefs(source, target);
 }
 
-void TfrmKeyboard::mmSave10Click() { SaveRefs(false); }
+void TfrmKeyboard::mmSave10Click() {
+    SaveRefs(false);
+}
 
-void TfrmKeyboard::mmSave16Click() { SaveRefs(true); }
+void TfrmKeyboard::mmSave16Click() {
+    SaveRefs(true);
+}
 
 void TfrmKeyboard::SaveRefs(bool hex) {
     const std::optional<QString> fileName =
         platform::SaveFileName(this, QStringLiteral("テキストファイル(*.txt)|*.txt"));
-    if (!fileName) return;
+    if (!fileName)
+        return;
     std::vector<std::int32_t> text;
     Keyboard.GetCodes(text);
     zelpa::WriteFileWhole(QFile::encodeName(*fileName).toStdString(),
@@ -422,14 +449,17 @@ void TfrmKeyboard::SaveRefs(bool hex) {
 }
 
 void TfrmKeyboard::mmPropClick() {
-    if (!PatternDialog) return;
+    if (!PatternDialog)
+        return;
     hide();
     PatternDialog->EnableEucKr(Uni2Euc.IsLoaded());
     PatternDialog->Execute(Settings);
     show();
 }
 
-void TfrmKeyboard::OnAppHint(const QString& hint) { statusBar()->showMessage(hint); }
+void TfrmKeyboard::OnAppHint(const QString& hint) {
+    statusBar()->showMessage(hint);
+}
 
 bool TfrmKeyboard::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const bool ctrl = modifiers & Qt::ControlModifier;
@@ -468,7 +498,8 @@ bool TfrmKeyboard::eventFilter(QObject* watched, QEvent* event) {
         if (widget->window() == this && firstDelivery) {
             auto* keyEvent = static_cast<QKeyEvent*>(event);
             // Space is consumed whole, so the focused button never sees it pressed or released.
-            if (release) return keyEvent->key() == Qt::Key_Space;
+            if (release)
+                return keyEvent->key() == Qt::Key_Space;
             return FormKeyDown(keyEvent->key(), keyEvent->modifiers());
         }
     }

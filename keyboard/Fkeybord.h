@@ -26,7 +26,7 @@ class TfrmPattern;
 // menu and a status bar. Every jamo entered by mouse or Latin key goes to the composer, and after
 // every edit the whole line is drawn again from the glyph sheets.
 class TfrmKeyboard : public QMainWindow {
-public:
+  public:
     // The name of the settings file in the program folder ("jamkey.dat" or "sorvel.dat").
     explicit TfrmKeyboard(std::string settingsFileName, QWidget* parent = nullptr);
     ~TfrmKeyboard() override;
@@ -103,11 +103,11 @@ public:
     // The jamo button of a jamo code (1 to 19, 50 to 70); nullptr for any other value.
     platform::TPictureButton* JamoButton(int code) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void CreateJamoButtons(QWidget& client);
     void CreateEditButtons(QWidget& client);

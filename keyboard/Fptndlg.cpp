@@ -46,7 +46,8 @@ void SelectPattern(const std::array<QRadioButton*, 4>& radios, std::int32_t patt
 // The pattern of the first selected radio button; `current` when none is selected.
 std::int32_t SelectedPattern(const std::array<QRadioButton*, 4>& radios, std::int32_t current) {
     for (std::size_t i = 0; i < radios.size(); ++i)
-        if (radios[i]->isChecked()) return static_cast<std::int32_t>(i);
+        if (radios[i]->isChecked())
+            return static_cast<std::int32_t>(i);
     return current;
 }
 }  // namespace
@@ -77,9 +78,13 @@ TfrmPattern::TfrmPattern(QWidget* parent) : QDialog(parent) {
     connect(btCancel, &QPushButton::clicked, this, &TfrmPattern::reject);
 }
 
-void TfrmPattern::btOkClick() { done(platform::mrOk); }
+void TfrmPattern::btOkClick() {
+    done(platform::mrOk);
+}
 
-void TfrmPattern::reject() { done(platform::mrCancel); }
+void TfrmPattern::reject() {
+    done(platform::mrCancel);
+}
 
 void TfrmPattern::EnableEucKr(bool enabled) {
     rbCopy[tpEucKr]->setEnabled(enabled);

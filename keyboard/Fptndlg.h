@@ -13,7 +13,7 @@ class QRadioButton;
 // The pattern dialog: which form copying and pasting use, and whether each clears the text.
 // Created once per run, so its controls keep their state between uses.
 class TfrmPattern : public QDialog {
-public:
+  public:
     explicit TfrmPattern(QWidget* parent = nullptr);
 
     // Shows the dialog on the four choices of `settings` and writes them back on OK; returns the

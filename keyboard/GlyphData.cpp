@@ -2,7 +2,8 @@
 
 QImage LoadMonoPicture(const QString& path) {
     QImage picture(path);
-    if (picture.isNull()) return picture;
+    if (picture.isNull())
+        return picture;
     picture = picture.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
     if (qGray(picture.color(1)) > qGray(picture.color(0))) {
         picture.invertPixels();

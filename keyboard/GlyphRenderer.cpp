@@ -21,10 +21,12 @@ TGlyphRenderer::TGlyphRenderer(const std::array<TMonoConstView, kSheetCount>& sh
 
 void TGlyphRenderer::Draw(const std::vector<std::int32_t>* codes, TMonoView target) const {
     ClearMono(target);
-    if (!codes) return;
+    if (!codes)
+        return;
     const int visibleCells = (target.width + kCellWidth - 1) / kCellWidth;
     const int cells = static_cast<int>(std::min<std::size_t>(codes->size(), visibleCells));
-    for (int i = 0; i < cells; ++i) DrawCell((*codes)[i], kCellWidth * i, target);
+    for (int i = 0; i < cells; ++i)
+        DrawCell((*codes)[i], kCellWidth * i, target);
 }
 
 void TGlyphRenderer::DrawCell(std::int32_t code, int x, TMonoView target) const {
@@ -37,8 +39,10 @@ void TGlyphRenderer::DrawCell(std::int32_t code, int x, TMonoView target) const 
         return;
     }
     int jamo = -1;
-    if (code >= kFirstInitial && code <= kLastInitial) jamo = code - kFirstInitial;
-    if (code >= kFirstVowel && code <= kLastVowel) jamo = code - kFirstVowel + kVowelPictureOffset;
+    if (code >= kFirstInitial && code <= kLastInitial)
+        jamo = code - kFirstInitial;
+    if (code >= kFirstVowel && code <= kLastVowel)
+        jamo = code - kFirstVowel + kVowelPictureOffset;
     if (jamo >= 0)
         CopyMonoBlock(FJamo[jamo], 0, 0, kDrawnJamoSize, kDrawnJamoSize, target, x + kJamoLeft,
                       kJamoTop);

@@ -13,7 +13,7 @@
 // cell's left edge; a lone jamo is the top-left 16 × 16 of its picture at (4, 2) inside the cell;
 // every other value leaves its cell blank.
 class TGlyphRenderer {
-public:
+  public:
     static constexpr int kSheetCount = 19;
     static constexpr int kJamoCount = 40;
 
@@ -26,7 +26,7 @@ public:
     // it white. Cells beyond the target's width are clipped.
     void Draw(const std::vector<std::int32_t>* codes, TMonoView target) const;
 
-private:
+  private:
     void DrawCell(std::int32_t code, int x, TMonoView target) const;
 
     std::array<TMonoConstView, kSheetCount> FSheets;

@@ -36,7 +36,8 @@ void CopyMonoBlock(TMonoConstView source, int sx, int sy, int w, int h, TMonoVie
     dy += top;
     w = std::min({w - left, source.width - sx, target.width - dx, kMaxMonoBlockWidth});
     h = std::min({h - top, source.height - sy, target.height - dy});
-    if (w <= 0 || h <= 0) return;
+    if (w <= 0 || h <= 0)
+        return;
 
     const int sourceByte = sx >> 3;
     const int sourceShift = sx & 7;
@@ -48,8 +49,8 @@ void CopyMonoBlock(TMonoConstView source, int sx, int sy, int w, int h, TMonoVie
     for (int row = 0; row < h; ++row) {
         const std::uint8_t* from = source.bits + (sy + row) * source.stride;
         std::uint8_t* to = target.bits + (dy + row) * target.stride;
-        const std::uint32_t block = (LoadWord(from, sourceByte, source.stride) << sourceShift) &
-                                    blockMask;
+        const std::uint32_t block =
+            (LoadWord(from, sourceByte, source.stride) << sourceShift) & blockMask;
         const std::uint32_t old = LoadWord(to, targetByte, target.stride);
         StoreWord(to, targetByte, target.stride, (old & ~targetMask) | (block >> targetShift));
     }

@@ -14,7 +14,7 @@ std::function<void(const QString&)>& HintHandler() {
 
 // Sees every status tip on its way through the application and hands it to the hint handler.
 class THintFilter : public QObject {
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::StatusTip && HintHandler())
             HintHandler()(static_cast<QStatusTipEvent*>(event)->tip());
@@ -45,7 +45,9 @@ void RunGuarded(const std::function<void()>& handler) {
     }
 }
 
-void SetApplicationTitle(const QString& title) { QApplication::setApplicationDisplayName(title); }
+void SetApplicationTitle(const QString& title) {
+    QApplication::setApplicationDisplayName(title);
+}
 
 void SetHintHandler(std::function<void(const QString&)> handler) {
     static THintFilter* filter = nullptr;

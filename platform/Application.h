@@ -10,7 +10,7 @@ namespace platform {
 // The application object of both programs. Every event handler runs through notify(), which turns
 // an exception escaping a handler into the standard error box and returns to the message loop.
 class TApplication : public QApplication {
-public:
+  public:
     TApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

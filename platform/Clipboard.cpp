@@ -33,7 +33,7 @@ std::string ToEucKr(const QString& text) {
 // they are ASCII, else as EUC-KR (and, for UTF-8 readers, as plain text decoded from EUC-KR when
 // no Unicode text is placed beside them).
 class TDesktopClipboard : public TClipboard {
-public:
+  public:
     void Set(const TClipboardData& data) override {
         auto* mime = new QMimeData;
         if (data.text) {
@@ -44,22 +44,27 @@ public:
                 mime->setText(FromEucKr(*data.text));
             }
         }
-        if (data.unicodeText) mime->setText(QString::fromStdU16String(*data.unicodeText));
+        if (data.unicodeText)
+            mime->setText(QString::fromStdU16String(*data.unicodeText));
         QApplication::clipboard()->setMimeData(mime);
     }
 
     std::optional<std::string> Text() const override {
         const QMimeData* mime = QApplication::clipboard()->mimeData();
-        if (!mime) return std::nullopt;
-        if (mime->hasFormat(kEucKrType)) return mime->data(kEucKrType).toStdString();
-        if (!mime->hasText()) return std::nullopt;
+        if (!mime)
+            return std::nullopt;
+        if (mime->hasFormat(kEucKrType))
+            return mime->data(kEucKrType).toStdString();
+        if (!mime->hasText())
+            return std::nullopt;
         // Bytes asked of plain text are its EUC-KR form, as a Korean system would give them.
         return ToEucKr(mime->text());
     }
 
     std::optional<std::u16string> UnicodeText() const override {
         const QMimeData* mime = QApplication::clipboard()->mimeData();
-        if (!mime || !mime->hasText()) return std::nullopt;
+        if (!mime || !mime->hasText())
+            return std::nullopt;
         return mime->text().toStdU16String();
     }
 };
@@ -75,11 +80,14 @@ TClipboard& Clipboard() {
     return TestClipboard() ? *TestClipboard() : desktop;
 }
 
-void SetClipboardForTests(TClipboard* clipboard) { TestClipboard() = clipboard; }
+void SetClipboardForTests(TClipboard* clipboard) {
+    TestClipboard() = clipboard;
+}
 
 void MinimizeApplication() {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible()) window->showMinimized();
+        if (window->isVisible())
+            window->showMinimized();
 }
 
 }  // namespace platform

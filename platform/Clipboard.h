@@ -13,7 +13,7 @@ struct TClipboardData {
 };
 
 class TClipboard {
-public:
+  public:
     virtual ~TClipboard() = default;
     // Empties the clipboard once and places every format that `data` holds.
     virtual void Set(const TClipboardData& data) = 0;
@@ -31,12 +31,12 @@ void SetClipboardForTests(TClipboard* clipboard);
 
 // A clipboard in memory, for tests: it returns exactly what was set.
 class TMemoryClipboard : public TClipboard {
-public:
+  public:
     void Set(const TClipboardData& data) override { FData = data; }
     std::optional<std::string> Text() const override { return FData.text; }
     std::optional<std::u16string> UnicodeText() const override { return FData.unicodeText; }
 
-private:
+  private:
     TClipboardData FData;
 };
 

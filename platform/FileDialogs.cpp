@@ -21,16 +21,20 @@ QStringList NameFilters(const QString& filter) {
 }  // namespace
 
 std::optional<QString> SaveFileName(QWidget* parent, const QString& filter) {
-    if (TestAnswer()) return TestAnswer()(filter);
+    if (TestAnswer())
+        return TestAnswer()(filter);
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(NameFilters(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
-void SetSaveFileAnswerForTests(SaveFileAnswer answer) { TestAnswer() = std::move(answer); }
+void SetSaveFileAnswerForTests(SaveFileAnswer answer) {
+    TestAnswer() = std::move(answer);
+}
 
 }  // namespace platform

@@ -38,7 +38,7 @@ struct TRecordedMessage {
 // While it lives, message boxes are recorded instead of shown and answered from `answers`
 // (front first; mrOk or mrYes when it runs out).
 class TMessageBoxRecorder {
-public:
+  public:
     TMessageBoxRecorder();
     ~TMessageBoxRecorder();
     TMessageBoxRecorder(const TMessageBoxRecorder&) = delete;

@@ -11,7 +11,8 @@ std::string& Override() {
 }  // namespace
 
 std::string ProgramFolder() {
-    if (!Override().empty()) return Override();
+    if (!Override().empty())
+        return Override();
     return QCoreApplication::applicationDirPath().toStdString() + '/';
 }
 

@@ -12,7 +12,8 @@ QImage WithWhiteTransparent(const QImage& picture) {
         QImage shown = picture;
         QList<QRgb> colours = shown.colorTable();
         for (QRgb& colour : colours)
-            if ((colour & 0xffffffu) == 0xffffffu) colour = qRgba(255, 255, 255, 0);
+            if ((colour & 0xffffffu) == 0xffffffu)
+                colour = qRgba(255, 255, 255, 0);
         shown.setColorTable(colours);
         return shown;
     }
@@ -20,7 +21,8 @@ QImage WithWhiteTransparent(const QImage& picture) {
     for (int y = 0; y < shown.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
         for (int x = 0; x < shown.width(); ++x)
-            if ((line[x] & 0xffffffu) == 0xffffffu) line[x] = qRgba(255, 255, 255, 0);
+            if ((line[x] & 0xffffffu) == 0xffffffu)
+                line[x] = qRgba(255, 255, 255, 0);
     }
     return shown;
 }
@@ -34,7 +36,8 @@ void TImage::SetPicture(QImage picture) {
 }
 
 void TImage::paintEvent(QPaintEvent*) {
-    if (FPicture.isNull()) return;
+    if (FPicture.isNull())
+        return;
     QPainter painter(this);
     painter.drawImage(0, 0, WithWhiteTransparent(FPicture));
 }
@@ -44,7 +47,8 @@ TPictureButton::TPictureButton(const QImage& glyph, int tag, const QString& hint
     const QImage shown = WithWhiteTransparent(glyph);
     setIcon(QIcon(QPixmap::fromImage(shown)));
     setIconSize(shown.size());
-    if (!hint.isEmpty()) SetHint(*this, hint);
+    if (!hint.isEmpty())
+        SetHint(*this, hint);
 }
 
 void SetHint(QWidget& control, const QString& hint) {

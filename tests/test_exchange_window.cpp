@@ -8,8 +8,8 @@
 
 #include "keyboard/Fkeybord.h"
 #include "keyboard/Fptndlg.h"
-#include "platform/Clipboard.h"
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/Modal.h"
 #include "support/TestFolder.h"
@@ -22,7 +22,7 @@ constexpr std::int32_t kBi = 48708;  // 비
 constexpr std::int32_t kGa = 44032;  // 가
 
 class Exchange : public testing::Test {
-protected:
+  protected:
     Exchange() { platform::SetClipboardForTests(&clipboard); }
     ~Exchange() override {
         platform::SetClipboardForTests(nullptr);
@@ -31,7 +31,8 @@ protected:
     }
 
     void Type(const char* keys) {
-        for (const char* c = keys; *c; ++c) window.FormKeyDown(std::toupper(*c), Qt::NoModifier);
+        for (const char* c = keys; *c; ++c)
+            window.FormKeyDown(std::toupper(*c), Qt::NoModifier);
     }
     Codes Text() const {
         Codes codes;
@@ -208,7 +209,7 @@ TEST(KeyboardSettingsFile, IsWrittenAtCloseAndReadAtTheNextStart) {
 }
 
 class PatternDialog : public Exchange {
-protected:
+  protected:
     PatternDialog() { window.PatternDialog = &dialog; }
 
     // Works the dialog like a user: runs `work` on it, then presses OK or Cancel.

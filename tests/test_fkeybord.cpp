@@ -26,7 +26,7 @@ constexpr std::int32_t kHan = 0xD55C;
 constexpr std::int32_t kDalg = 0xB2ED;
 
 class KeyboardWindow : public testing::Test {
-protected:
+  protected:
     KeyboardWindow() { platform::SetClipboardForTests(&clipboard); }
     ~KeyboardWindow() override { platform::SetClipboardForTests(nullptr); }
 
@@ -49,13 +49,15 @@ protected:
     }
 
     void Type(const char* letters) {
-        for (const char* c = letters; *c; ++c) Press(static_cast<Qt::Key>(std::toupper(*c)));
+        for (const char* c = letters; *c; ++c)
+            Press(static_cast<Qt::Key>(std::toupper(*c)));
     }
 
     static bool AllWhite(const QImage& picture) {
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
-                if (picture.pixelIndex(x, y) != 0) return false;
+                if (picture.pixelIndex(x, y) != 0)
+                    return false;
         return true;
     }
 
@@ -84,15 +86,18 @@ TEST_F(KeyboardWindow, KeyMapFollowsTheTwoSetLayout) {
         {"space ends the syllable",
          {{Qt::Key_R, plain}, {Qt::Key_K, plain}, {Qt::Key_Space, plain}, {Qt::Key_R, plain}},
          {kGa, 32, 0x1100}},
-        {"backspace", {{Qt::Key_R, plain}, {Qt::Key_K, plain}, {Qt::Key_Backspace, plain}},
+        {"backspace",
+         {{Qt::Key_R, plain}, {Qt::Key_K, plain}, {Qt::Key_Backspace, plain}},
          {0x1100}},
         {"backspace on nothing", {{Qt::Key_Backspace, plain}}, {0}},
         {"digits, Enter and arrows do nothing",
-         {{Qt::Key_1, plain}, {Qt::Key_Return, plain}, {Qt::Key_Left, plain}}, {0}},
+         {{Qt::Key_1, plain}, {Qt::Key_Return, plain}, {Qt::Key_Left, plain}},
+         {0}},
     };
     for (const TKeyCase& c : cases) {
         window.btClearClick();
-        for (const auto& [key, modifiers] : c.keys) Press(key, modifiers);
+        for (const auto& [key, modifiers] : c.keys)
+            Press(key, modifiers);
         EXPECT_EQ(Text(), c.text) << c.what;
     }
 }
@@ -111,7 +116,8 @@ TEST_F(KeyboardWindow, SpaceIsConsumedAndNeverAlsoPressesTheFocusedButton) {
 }
 
 TEST_F(KeyboardWindow, JamoButtonsComposeThroughTheirTags) {
-    for (int code : {4, 50, 6, 1}) QTest::mouseClick(window.JamoButton(code), Qt::LeftButton);
+    for (int code : {4, 50, 6, 1})
+        QTest::mouseClick(window.JamoButton(code), Qt::LeftButton);
     EXPECT_EQ(Text(), (Codes{kDalg}));
     window.btSpaceClick();
     window.btBackClick();
@@ -173,7 +179,8 @@ TEST_F(KeyboardWindow, ComponentsStandWhereTheyBelong) {
         {"btPaste", {528, 139, 32, 32}}, {"btClose", {488, 216, 75, 25}},
     };
     for (const auto& c : cases) {
-        const auto* widget = window.centralWidget()->findChild<QWidget*>(QString::fromLatin1(c.name));
+        const auto* widget =
+            window.centralWidget()->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(widget, nullptr) << c.name;
         EXPECT_EQ(widget->geometry(), c.geometry) << c.name;
     }
@@ -203,7 +210,8 @@ TEST_F(KeyboardWindow, HintsReachTheStatusBarFromControlsAndMenuItems) {
     };
     for (const auto& c : cases) {
         const auto* widget = qobject_cast<QWidget*>(c.control);
-        const QString tip = widget ? widget->statusTip() : qobject_cast<QAction*>(c.control)->statusTip();
+        const QString tip =
+            widget ? widget->statusTip() : qobject_cast<QAction*>(c.control)->statusTip();
         EXPECT_EQ(tip, c.hint);
         if (widget) {
             EXPECT_EQ(widget->toolTip(), c.hint);
@@ -217,7 +225,8 @@ TEST_F(KeyboardWindow, HintsReachTheStatusBarFromControlsAndMenuItems) {
 
 TEST_F(KeyboardWindow, MenuEntriesCarryTheirCaptions) {
     QStringList titles;
-    for (QAction* menu : window.menuBar()->actions()) titles << menu->text();
+    for (QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
     EXPECT_EQ(titles, (QStringList{QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("編集(&E)"),
                                    QStringLiteral("ﾂｰﾙ(&T)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
                                    QStringLiteral("ﾍﾙﾌﾟ(&H)")}));

@@ -17,7 +17,8 @@ struct TPicture {
     bool Black(int x, int y) const { return bits[y * stride + x / 8] >> (7 - x % 8) & 1; }
     void Paint(int left, int top, int w, int h) {
         for (int y = top; y < top + h; ++y)
-            for (int x = left; x < left + w; ++x) bits[y * stride + x / 8] |= 0x80 >> (x % 8);
+            for (int x = left; x < left + w; ++x)
+                bits[y * stride + x / 8] |= 0x80 >> (x % 8);
     }
     TMonoView View() { return {bits.data(), width, height, stride}; }
     TMonoConstView ConstView() const { return {bits.data(), width, height, stride}; }
@@ -44,13 +45,16 @@ struct TGlyphs {
     void PaintEveryCell() {
         for (auto& sheet : sheets)
             for (int r = 0; r < 21; ++r)
-                for (int f = 0; f < 28; ++f) sheet->Paint(28 * f, 24 * r, 18, 18);
+                for (int f = 0; f < 28; ++f)
+                    sheet->Paint(28 * f, 24 * r, 18, 18);
     }
     TGlyphRenderer Renderer() const {
         std::array<TMonoConstView, TGlyphRenderer::kSheetCount> sheetViews;
         std::array<TMonoConstView, TGlyphRenderer::kJamoCount> jamoViews;
-        for (int i = 0; i < TGlyphRenderer::kSheetCount; ++i) sheetViews[i] = sheets[i]->ConstView();
-        for (int i = 0; i < TGlyphRenderer::kJamoCount; ++i) jamoViews[i] = jamo[i]->ConstView();
+        for (int i = 0; i < TGlyphRenderer::kSheetCount; ++i)
+            sheetViews[i] = sheets[i]->ConstView();
+        for (int i = 0; i < TGlyphRenderer::kJamoCount; ++i)
+            jamoViews[i] = jamo[i]->ConstView();
         return TGlyphRenderer(sheetViews, jamoViews);
     }
 
@@ -125,10 +129,10 @@ TEST(GlyphRenderer, LoneJamoUseTheTopLeft16x16OfTheirPicture) {
 TEST(GlyphRenderer, CodesWithoutPictureLeaveTheirCellBlankAndKeepTheirPlace) {
     TGlyphs glyphs;
     glyphs.PaintEveryCell();
-    for (auto& jamo : glyphs.jamo) jamo->Paint(0, 0, jamo->width, jamo->height);
-    const std::vector<std::int32_t> blanks{0,      32,     65,     '0',    -1,     0x1113,
-                                           0x1160, 0x1176, 0x11A8, 0x3131, 0xABFF, 0xD7A4,
-                                           0x10000};
+    for (auto& jamo : glyphs.jamo)
+        jamo->Paint(0, 0, jamo->width, jamo->height);
+    const std::vector<std::int32_t> blanks{0,      32,     65,     '0',    -1,     0x1113, 0x1160,
+                                           0x1176, 0x11A8, 0x3131, 0xABFF, 0xD7A4, 0x10000};
     for (std::int32_t blank : blanks) {
         const std::vector<std::int32_t> codes{blank, 0xAC00};
         TPicture line(545, 24);
@@ -141,7 +145,8 @@ TEST(GlyphRenderer, CodesWithoutPictureLeaveTheirCellBlankAndKeepTheirPlace) {
 TEST(GlyphRenderer, NoListOrAnEmptyOneBlanksTheWholeTarget) {
     TGlyphs glyphs;
     const std::vector<std::int32_t> empty;
-    for (const std::vector<std::int32_t>* codes : {static_cast<decltype(&empty)>(nullptr), &empty}) {
+    for (const std::vector<std::int32_t>* codes :
+         {static_cast<decltype(&empty)>(nullptr), &empty}) {
         TPicture line(545, 24);
         line.Paint(0, 0, 545, 24);
         glyphs.Renderer().Draw(codes, line.View());

@@ -10,7 +10,7 @@
 // A temporary program folder for one test, so settings and saved files never touch the real one.
 // With `withPairTable` it holds a copy of the built EUC-KR pair table.
 class TTestProgramFolder {
-public:
+  public:
     explicit TTestProgramFolder(bool withPairTable = true) {
         if (withPairTable)
             QFile::copy(QStringLiteral(ZELPA_BIN_DIR "/euc2uni.dll"),
@@ -24,6 +24,6 @@ public:
     std::string Path() const { return FDir.path().toStdString() + '/'; }
     QString File(const QString& name) const { return FDir.filePath(name); }
 
-private:
+  private:
     QTemporaryDir FDir;
 };
