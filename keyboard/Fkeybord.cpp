@@ -13,6 +13,7 @@
 
 #include "keyboard/Fptndlg.h"
 #include "keyboard/GlyphData.h"
+#include "keyboard/Jamo.h"
 #include "keyboard/TextForms.h"
 #include "keyboard/TwoSetLayout.h"
 #include "platform/Application.h"
@@ -93,14 +94,6 @@ QString JamoHint(const TJamoButtonRow& row) {
              QString::fromUtf8(row.key));
 }
 
-int JamoButtonIndex(int code) {
-    if (code >= 1 && code <= 19)
-        return code - 1;
-    if (code >= 50 && code <= 70)
-        return code - 31;
-    return -1;
-}
-
 // The editing buttons: name, caption, position, size, hint.
 struct TEditButtonRow {
     QPushButton* TfrmKeyboard::*member;
@@ -128,12 +121,15 @@ constexpr TEditButtonRow kEditButtons[] = {
 }  // namespace
 
 TfrmKeyboard::TfrmKeyboard(std::string settingsFileName, QWidget* parent)
-    : QMainWindow(parent), FSettingsFileName(std::move(settingsFileName)) {
+    : QMainWindow(parent),
+      Uni2Euc(platform::ProgramFolder() + "euc2uni.dll"),
+      FSettingsFileName(std::move(settingsFileName)) {
     FormCreate();
 }
 
 TfrmKeyboard::~TfrmKeyboard() {
     qApp->removeEventFilter(this);
+    platform::SetHintHandler({});
     if (const std::error_code error = TCommonSaver().Save(SettingsPath(), Settings))
         platform::ShowErrorBox(QString::fromStdString(SettingsPath() + ": " + error.message()));
 }
@@ -143,9 +139,11 @@ std::string TfrmKeyboard::SettingsPath() const {
 }
 
 void TfrmKeyboard::LoadSettings() {
-    // An unreadable file is reported and leaves the defaults; the window opens all the same.
+    // An unreadable file is reported and leaves the defaults; the window opens all the same. Only a
+    // missing file counts as a first run.
+    SettingsFileFound = true;
     platform::RunGuarded(
-        [this] { SettingsFileFound = TCommonSaver().Load(SettingsPath(), Settings) == 0; });
+        [this] { SettingsFileFound = TCommonSaver().Load(SettingsPath(), Settings) != -1; });
 }
 
 void TfrmKeyboard::FormCreate() {
@@ -183,7 +181,6 @@ void TfrmKeyboard::FormCreate() {
         jamo[i] = ConstMonoView(JamoButtons[i]->Glyph());
     FRenderer = std::make_unique<TGlyphRenderer>(sheets, jamo);
     TargetImage = imMoji;
-    Uni2Euc.LoadTable(platform::ProgramFolder() + "euc2uni.dll");
 
     platform::SetHintHandler([this](const QString& hint) { OnAppHint(hint); });
     qApp->installEventFilter(this);
@@ -269,7 +266,7 @@ void TfrmKeyboard::CreateMenu() {
 }
 
 platform::TPictureButton* TfrmKeyboard::JamoButton(int code) const {
-    const int index = JamoButtonIndex(code);
+    const int index = jamo::JamoIndex(code);
     return index < 0 ? nullptr : JamoButtons[index];
 }
 
@@ -420,10 +417,6 @@ void TfrmKeyboard::PasteRefs() {
         return;
     Keyboard.FlushComposing();
     AppendRefsText(*data, Keyboard.Committed);
-}
-
-void TfrmKeyboard::ParseRefs(std::string_view source, std::vector<std::int32_t>& target) const {
-    ::ParseRefs(source, target);
 }
 
 void TfrmKeyboard::mmSave10Click() {

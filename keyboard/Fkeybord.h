@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "keyboard/Cmsaver.h"
@@ -58,7 +57,6 @@ class TfrmKeyboard : public QMainWindow {
     void PasteUnicode();
     void PasteEucKr();
     void PasteRefs();
-    void ParseRefs(std::string_view source, std::vector<std::int32_t>& target) const;
 
     // Operations other windows call.
     void CommitChar(std::int32_t code);

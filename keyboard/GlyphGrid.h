@@ -2,15 +2,17 @@
 
 #include <cstdint>
 
+#include "keyboard/Jamo.h"
+
 // The layout of the glyph sheets and of the drawn text line, shared by the renderer and by the
 // generator of the sheets.
 namespace glyphgrid {
 
 // Precomposed syllables: U+AC00 + (initial × 21 + vowel) × 28 + final.
-inline constexpr std::int32_t kFirstSyllable = 0xAC00;
-inline constexpr int kInitialCount = 19;  // one sheet per initial
-inline constexpr int kVowelCount = 21;    // a sheet's rows
-inline constexpr int kFinalCount = 28;    // a sheet's columns; final 0 is "no final"
+inline constexpr std::int32_t kFirstSyllable = jamo::kFirstSyllable;
+inline constexpr int kInitialCount = jamo::kConsonantCount;  // one sheet per initial
+inline constexpr int kVowelCount = jamo::kVowelCount;        // a sheet's rows
+inline constexpr int kFinalCount = jamo::kFinalIndexCount;   // columns; final 0 is "no final"
 inline constexpr int kSyllablesPerSheet = kVowelCount * kFinalCount;
 inline constexpr int kSyllableCount = kInitialCount * kSyllablesPerSheet;
 

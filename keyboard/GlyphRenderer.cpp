@@ -6,15 +6,6 @@
 
 using namespace glyphgrid;
 
-namespace {
-constexpr std::int32_t kLastSyllable = kFirstSyllable + kSyllableCount - 1;
-constexpr std::int32_t kFirstInitial = 0x1100;
-constexpr std::int32_t kLastInitial = 0x1112;
-constexpr std::int32_t kFirstVowel = 0x1161;
-constexpr std::int32_t kLastVowel = 0x1175;
-constexpr int kVowelPictureOffset = 19;  // the vowels' pictures follow the 19 consonants'
-}  // namespace
-
 TGlyphRenderer::TGlyphRenderer(const std::array<TMonoConstView, kSheetCount>& sheets,
                                const std::array<TMonoConstView, kJamoCount>& jamo)
     : FSheets(sheets), FJamo(jamo) {}
@@ -30,7 +21,7 @@ void TGlyphRenderer::Draw(const std::vector<std::int32_t>* codes, TMonoView targ
 }
 
 void TGlyphRenderer::DrawCell(std::int32_t code, int x, TMonoView target) const {
-    if (code >= kFirstSyllable && code <= kLastSyllable) {
+    if (jamo::IsSyllableCode(code)) {
         const int s = code - kFirstSyllable;
         const int row = s % kSyllablesPerSheet / kFinalCount;
         const int column = s % kFinalCount;
@@ -38,12 +29,8 @@ void TGlyphRenderer::DrawCell(std::int32_t code, int x, TMonoView target) const 
                       kGlyphSize, kGlyphSize, target, x, 0);
         return;
     }
-    int jamo = -1;
-    if (code >= kFirstInitial && code <= kLastInitial)
-        jamo = code - kFirstInitial;
-    if (code >= kFirstVowel && code <= kLastVowel)
-        jamo = code - kFirstVowel + kVowelPictureOffset;
-    if (jamo >= 0)
-        CopyMonoBlock(FJamo[jamo], 0, 0, kDrawnJamoSize, kDrawnJamoSize, target, x + kJamoLeft,
+    const int picture = jamo::JamoIndex(jamo::JamoOfLoneCode(code));
+    if (picture >= 0)
+        CopyMonoBlock(FJamo[picture], 0, 0, kDrawnJamoSize, kDrawnJamoSize, target, x + kJamoLeft,
                       kJamoTop);
 }

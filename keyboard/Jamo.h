@@ -53,6 +53,7 @@ enum Code : std::uint8_t {
     I,
 };
 
+inline constexpr int kConsonantCount = H - G + 1;
 inline constexpr int kVowelCount = I - A + 1;
 // Final indices run from 0 (no final) to 27.
 inline constexpr int kFinalIndexCount = 28;
@@ -213,6 +214,18 @@ constexpr int JamoOfLoneCode(std::int32_t code) {
         return A + (code - kFirstLoneVowel);
     }
     return 0;
+}
+
+// The place of a jamo code in jamo-code order (the 19 consonants, then the 21 vowels), which is
+// the order of the jamo buttons and their pictures; -1 for any other value.
+constexpr int JamoIndex(int code) {
+    if (IsConsonant(code)) {
+        return code - G;
+    }
+    if (IsVowel(code)) {
+        return kConsonantCount + (code - A);
+    }
+    return -1;
 }
 
 }  // namespace jamo

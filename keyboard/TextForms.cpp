@@ -135,7 +135,7 @@ void AppendEucKrText(std::string_view data, const TUni2Euc& table, std::vector<s
     out.resize(first + n);
     std::int32_t* dst = out.data() + first;
     std::size_t i = 0;
-    // Free of branches on the data: a space takes one byte, anything else a pair.
+    // A space takes one byte, anything else a pair.
     while (i + 1 < n) {
         const bool space = p[i] == ' ';
         const std::uint16_t code = table.EucToUni(static_cast<std::uint16_t>(p[i] << 8 | p[i + 1]));

@@ -84,10 +84,6 @@ void TBinaryWriter::Word(std::int32_t value) {
     buffer_.append(bytes, sizeof bytes);
 }
 
-void TBinaryWriter::Bytes(std::string_view bytes) {
-    MaskedBytes(bytes, 0);
-}
-
 void TBinaryWriter::MaskedBytes(std::string_view bytes, std::uint8_t mask) {
     while (!bytes.empty()) {
         MakeRoom(1);

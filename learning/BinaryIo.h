@@ -43,7 +43,6 @@ class TBinaryWriter {
     TBinaryWriter& operator=(const TBinaryWriter&) = delete;
 
     void Word(std::int32_t value);
-    void Bytes(std::string_view bytes);
     // Writes `bytes`, each XORed with `mask`.
     void MaskedBytes(std::string_view bytes, std::uint8_t mask);
     void Flush();

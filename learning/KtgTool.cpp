@@ -155,7 +155,10 @@ void Export(const TCommandContext& context) {
 
 void Import(const TCommandContext& context) {
     const TArguments& arguments = context.arguments;
-    const std::vector<TTango> words = ReadWords(arguments.positional[0], context.in);
+    std::vector<TTango> words = ReadWords(arguments.positional[0], context.in);
+    // A word without Korean and Japanese is never stored, so it is neither added nor counted.
+    std::erase_if(words,
+                  [](const TTango& word) { return word.Hangul.empty() && word.Japan.empty(); });
     const std::filesystem::path target = *arguments.Option("-o");
     std::optional<std::string> title;
     if (const auto text = arguments.Option("--title")) {

@@ -1,5 +1,8 @@
 #include "platform/SafeFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -45,6 +48,18 @@ std::filesystem::path CreateUniqueSibling(const std::filesystem::path& target) {
     throw SaveError(EEXIST, target);
 }
 
+// Waits until the file or folder has reached the disk, so a power loss after the rename cannot
+// leave the new name on a file whose content never arrived. Returns 0 or the error number.
+int SyncToDisk(const std::filesystem::path& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return errno;
+    }
+    const int result = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    return result;
+}
+
 }  // namespace
 
 TSafeFileWriter::TSafeFileWriter(std::filesystem::path target)
@@ -72,6 +87,9 @@ void TSafeFileWriter::Commit() {
     if (!stream_) {
         throw SaveError(errno, target_);
     }
+    if (const int code = SyncToDisk(temporary_)) {
+        throw SaveError(code, target_);
+    }
     std::error_code error;
     // A replaced file keeps its permissions.
     const auto previous = std::filesystem::status(target_, error);
@@ -83,6 +101,8 @@ void TSafeFileWriter::Commit() {
         throw std::system_error(error, "cannot save " + target_.string());
     }
     committed_ = true;
+    // The rename itself lives in the folder; a folder that cannot be synced changes nothing more.
+    SyncToDisk(target_.parent_path().empty() ? "." : target_.parent_path());
 }
 
 void WriteFileWhole(const std::filesystem::path& target, std::string_view bytes) {

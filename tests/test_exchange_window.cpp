@@ -214,7 +214,8 @@ class PatternDialog : public Exchange {
 
     // Works the dialog like a user: runs `work` on it, then presses OK or Cancel.
     void Drive(std::function<void(TfrmPattern&)> work, bool ok) {
-        platform::SetModalDriver([work, ok](QDialog& form) {
+        platform::SetModalDriver([this, work, ok](QDialog& form) {
+            keyboardShownDuringDialog = window.isVisible();
             auto& dialog = static_cast<TfrmPattern&>(form);
             work(dialog);
             ok ? dialog.btOkClick() : dialog.btCancel->click();
@@ -223,9 +224,11 @@ class PatternDialog : public Exchange {
     }
 
     TfrmPattern dialog;
+    bool keyboardShownDuringDialog = true;
 };
 
 TEST_F(PatternDialog, OkWritesTheChoicesBackAndCancelLeavesThem) {
+    window.show();
     Drive(
         [](TfrmPattern& d) {
             d.rbCopy[3]->setChecked(true);
@@ -236,6 +239,7 @@ TEST_F(PatternDialog, OkWritesTheChoicesBackAndCancelLeavesThem) {
         true);
     window.mmPropClick();
     EXPECT_EQ(window.Settings, (TKeyboardSettings{0, tpHexRef, 0, tpEucKr, 1, 0}));
+    EXPECT_FALSE(keyboardShownDuringDialog);  // the keyboard steps aside while the dialog is open
     EXPECT_TRUE(window.isVisible());
 
     Drive([](TfrmPattern& d) { d.cbClear1->setChecked(true); }, false);

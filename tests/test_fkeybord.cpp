@@ -235,4 +235,12 @@ TEST_F(KeyboardWindow, MenuEntriesCarryTheirCaptions) {
     EXPECT_FALSE(window.mmField->isEnabled());
 }
 
+TEST(KeyboardWindowLifetime, HintsAfterTheWindowIsGoneReachNoOne) {
+    TTestProgramFolder folder;
+    { TfrmKeyboard window("jamkey.dat"); }
+    QWidget other;
+    QStatusTipEvent tip(QStringLiteral("hint"));
+    QApplication::sendEvent(&other, &tip);  // must not reach the destroyed window
+}
+
 }  // namespace

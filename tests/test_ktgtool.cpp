@@ -120,6 +120,15 @@ TEST_F(KtgToolTest, ImportIntoAnExistingMaterialAddsOnlyNewWords) {
     EXPECT_THAT(Run("info " + Path("m.ktg")).out, StartsWith("title\t\xE5\x9F\xBA\xE6\x9C\xAC\n"));
 }
 
+TEST_F(KtgToolTest, WordsWithoutKoreanAndJapaneseAreNeitherAddedNorCounted) {
+    const TRun run = Run("import - -o " + Path("e.ktg"),
+                         "korean\tjapanese\texplanation\tlink\n"
+                         "\t\tonly an explanation\t\n"
+                         "\xEA\xB0\x80\t\t\t\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "added\t1\nwords\t1\n");
+}
+
 TEST_F(KtgToolTest, ImportWritesNothingWhenTheTsvHasAnError) {
     WriteFile(folder / "bad.tsv", kTsv + "only\tthree\tfields\n");
     const TRun run = Run("import " + Path("bad.tsv") + " -o " + Path("m.ktg"));

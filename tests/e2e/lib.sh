@@ -3,6 +3,7 @@ set -euo pipefail
 
 # Runs the rest of the calling script inside a fresh Xvfb (re-executes it under xvfb-run).
 run_under_x() {
+  unset QT_QPA_PLATFORM
   if [ -z "${ZELPA_UNDER_X:-}" ]; then
     ZELPA_UNDER_X=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
   fi
