@@ -84,42 +84,40 @@ int CollectBlock(TTextLines& lines, std::string_view marker, int endsEarly, std:
     }
 }
 
-int ReadTextBlock(TTextLines& lines, std::string_view marker, int endsEarly, std::string& text) {
+// Collects the block after `marker`, then empties `out` and hands each group of `digits` digits to
+// `take`, in order. A block that cannot be collected leaves `out` as it was.
+template <class Out, class Take>
+int ReadGroups(TTextLines& lines, std::string_view marker, int endsEarly, int digits, Out& out,
+               Take take) {
     std::string content;
     if (const int result = CollectBlock(lines, marker, endsEarly, content); result != kOk) {
         return result;
     }
+    out.clear();
     TBlockContent block(std::move(content), marker);
-    text.clear();
     while (!block.AtEnd()) {
         int value = 0;
-        if (const int result = block.NextGroup(kByteDigits, value); result != kOk) {
+        if (const int result = block.NextGroup(digits, value); result != kOk) {
             return result;
         }
-        const auto byte = static_cast<char>((value - kByteOffset) & 0xFF);
-        if (byte != '\0') {
-            text += byte;
-        }
+        take(value);
     }
     return kOk;
 }
 
+int ReadTextBlock(TTextLines& lines, std::string_view marker, int endsEarly, std::string& text) {
+    return ReadGroups(lines, marker, endsEarly, kByteDigits, text, [&text](int value) {
+        const auto byte = static_cast<char>((value - kByteOffset) & 0xFF);
+        if (byte != '\0') {
+            text += byte;
+        }
+    });
+}
+
 int ReadCodeBlock(TTextLines& lines, std::string_view marker, int endsEarly,
                   std::vector<std::int32_t>& codes) {
-    std::string content;
-    if (const int result = CollectBlock(lines, marker, endsEarly, content); result != kOk) {
-        return result;
-    }
-    TBlockContent block(std::move(content), marker);
-    codes.clear();
-    while (!block.AtEnd()) {
-        int value = 0;
-        if (const int result = block.NextGroup(kCodeDigits, value); result != kOk) {
-            return result;
-        }
-        codes.push_back(value);
-    }
-    return kOk;
+    return ReadGroups(lines, marker, endsEarly, kCodeDigits, codes,
+                      [&codes](int value) { codes.push_back(value); });
 }
 
 // Leaves the closing marker line of one block and checks that the next block opens right there.
