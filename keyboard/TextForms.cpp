@@ -135,12 +135,16 @@ void AppendEucKrText(std::string_view data, const TUni2Euc& table, std::vector<s
     out.resize(first + n);
     std::int32_t* dst = out.data() + first;
     std::size_t i = 0;
-    // A space takes one byte, anything else a pair.
+    // A space takes one byte, anything else a pair. A branch, not a select: the next start then
+    // waits for no byte load, which outweighs the occasional misprediction.
     while (i + 1 < n) {
-        const bool space = p[i] == ' ';
-        const std::uint16_t code = table.EucToUni(static_cast<std::uint16_t>(p[i] << 8 | p[i + 1]));
-        *dst++ = space ? kSpace : code;
-        i += space ? 1 : 2;
+        if (p[i] == ' ') {
+            *dst++ = kSpace;
+            ++i;
+        } else {
+            *dst++ = table.EucToUni(static_cast<std::uint16_t>(p[i] << 8 | p[i + 1]));
+            i += 2;
+        }
     }
     // A last byte pairs with the terminator.
     if (i < n) {

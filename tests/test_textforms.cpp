@@ -155,6 +155,33 @@ TEST(AppendEucKrText, PairsALastByteWithTheTerminatorAndStopsThere) {
     EXPECT_EQ(out, (TCodes{0x1234, 0x1234}));
 }
 
+TEST(AppendEucKrText, ReadsLongTextsWhereverSpacesAndPairsFall) {
+    // Texts of every length up to a few hundred bytes, spaces and pairs mixed at random, so the
+    // pairing meets every alignment at every position; some end in a lone byte.
+    std::mt19937 random(7);
+    std::bernoulli_distribution coin;
+    for (int length = 0; length < 300; ++length) {
+        std::string bytes;
+        TCodes expected;
+        for (int element = 0; element < length; ++element) {
+            if (coin(random)) {
+                bytes += ' ';
+                expected.push_back(32);
+            } else {
+                bytes += "\xB0\xA1";
+                expected.push_back(ga);
+            }
+        }
+        if (coin(random)) {
+            bytes += '\xB0';
+            expected.push_back(32);
+        }
+        TCodes out;
+        AppendEucKrText(bytes, GeneratedTable(), out);
+        ASSERT_EQ(out, expected) << bytes.size() << " bytes";
+    }
+}
+
 TEST(AppendEucKrText, WithoutATableEveryPairIsASpace) {
     TCodes out;
     AppendEucKrText("\xB0\xA1 \xB3\xAA", TUni2Euc(), out);
