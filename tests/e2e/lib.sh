@@ -36,15 +36,16 @@ copy_program_folder() {
   cp -r "$(dirname "$1")/." "$WORK/"
 }
 
-# Starts a program of the scratch folder and waits for its own window (never one left by an
-# earlier start). Sets PROGRAM_PID and WINDOW.
+# Starts a program of the scratch folder and waits until its own window is mapped (keys sent to
+# a window not yet mapped are lost; a window left by an earlier start is never taken). Sets
+# PROGRAM_PID and WINDOW.
 start_program() {
   local program=$1 title=$2
   WINDOW=""
   "$WORK/$program" &
   PROGRAM_PID=$!
-  for _ in $(seq 100); do
-    WINDOW=$(xdotool search --pid "$PROGRAM_PID" --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$WINDOW" ] && break
+  for _ in $(seq 300); do
+    WINDOW=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$WINDOW" ] && break
     sleep 0.1
   done
   [ -n "${WINDOW:-}" ] || { echo "no window named $title appeared"; exit 1; }
