@@ -1,8 +1,10 @@
-// Speed of the vocabulary data at 10,000 and 100,000 words; each should grow linearly.
+// Speed of the vocabulary data at 10,000 and 100,000 words, and of one word of millions of code
+// points; each should grow linearly.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "learning/Lesson.h"
@@ -69,6 +71,29 @@ void BM_MaterialLoad(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_MaterialLoad)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// One word whose Korean holds n code points (as in a damaged or hostile file): reading it must
+// stay linear in n.
+void BM_LongWordLoad(benchmark::State& state) {
+    std::stringstream file;
+    {
+        TTangoList material;
+        TTango word = SampleWord(0);
+        word.Hangul.assign(static_cast<std::size_t>(state.range(0)), 0xAC00);
+        material.AddWordCopy(word);
+        material.WriteTo(file);
+    }
+    const std::string bytes = file.str();
+    TTangoList material;
+    for (auto _ : state) {
+        std::istringstream in(bytes);
+        if (material.ReadFrom(in) != zelpa::TReadOutcome::Complete) {
+            state.SkipWithError("material did not load whole");
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LongWordLoad)->Arg(1 << 20)->Arg(1 << 23)->Unit(benchmark::kMillisecond)->Complexity();
 
 void BM_FindByJapan(benchmark::State& state) {
     TTangoList material;

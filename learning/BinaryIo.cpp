@@ -17,13 +17,29 @@ std::int32_t FromLittleEndian(const char* bytes) {
 
 }  // namespace
 
-bool TBinaryReader::Read(char* buffer, std::size_t count) {
-    const auto got = in_.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(count));
-    if (static_cast<std::size_t>(got) == count) {
-        return true;
-    }
+bool TBinaryReader::Fail() {
     in_.setstate(std::ios::eofbit | std::ios::failbit);
     return false;
+}
+
+bool TBinaryReader::Read(char* buffer, std::size_t count) {
+    const auto got = in_.rdbuf()->sgetn(buffer, static_cast<std::streamsize>(count));
+    return static_cast<std::size_t>(got) == count || Fail();
+}
+
+bool TBinaryReader::MayHold(std::size_t count) {
+    // Runs that fit one chunk are cheaper to try than to measure.
+    if (count <= kChunkBytes) {
+        return true;
+    }
+    std::streambuf& buffer = *in_.rdbuf();
+    const auto here = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+    if (here == std::streampos(-1)) {
+        return true;
+    }
+    const auto end = buffer.pubseekoff(0, std::ios::end, std::ios::in);
+    buffer.pubseekpos(here, std::ios::in);
+    return end == std::streampos(-1) || static_cast<std::size_t>(end - here) >= count || Fail();
 }
 
 bool TBinaryReader::Word(std::int32_t& value) {
@@ -37,6 +53,9 @@ bool TBinaryReader::Word(std::int32_t& value) {
 
 bool TBinaryReader::Bytes(std::size_t count, std::string& out) {
     out.clear();
+    if (!MayHold(count)) {
+        return false;
+    }
     while (out.size() < count) {
         const std::size_t start = out.size();
         const std::size_t piece = std::min(count - start, kChunkBytes);
@@ -49,13 +68,17 @@ bool TBinaryReader::Bytes(std::size_t count, std::string& out) {
 }
 
 bool TBinaryReader::Words(std::size_t count, std::uint32_t mask, std::vector<std::int32_t>& out) {
+    if (!MayHold(count * 4)) {
+        return false;
+    }
     char buffer[kChunkBytes];
     while (count > 0) {
         const std::size_t piece = std::min(count, kChunkBytes / 4);
         if (!Read(buffer, piece * 4)) {
             return false;
         }
-        out.reserve(out.size() + piece);
+        // push_back grows geometrically; reserving each piece exactly would copy the whole list
+        // once per piece.
         for (std::size_t i = 0; i < piece; ++i) {
             out.push_back(static_cast<std::int32_t>(
                 static_cast<std::uint32_t>(FromLittleEndian(buffer + i * 4)) ^ mask));

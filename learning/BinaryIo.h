@@ -16,8 +16,9 @@ inline std::size_t CountOf(std::int32_t stored) {
 }
 
 // Reads 32-bit little-endian words and byte runs from a stream. Every read either delivers all it
-// was asked for or fails and marks the stream failed; memory grows only as bytes actually arrive,
-// so a huge count read from damaged data costs nothing before the data runs out.
+// was asked for or fails and marks the stream failed. A count read from the data is checked
+// against the bytes the stream still holds before anything is allocated for it; where the stream
+// cannot tell (a pipe), memory grows only as bytes actually arrive.
 class TBinaryReader {
   public:
     explicit TBinaryReader(std::istream& in) : in_(in) {}
@@ -27,9 +28,13 @@ class TBinaryReader {
     bool Bytes(std::size_t count, std::string& out);
     // Appends `count` words, each XORed with `mask`.
     bool Words(std::size_t count, std::uint32_t mask, std::vector<std::int32_t>& out);
+    // False, marking the stream failed, when the stream is known to hold fewer than `count` more
+    // bytes.
+    bool MayHold(std::size_t count);
 
   private:
     bool Read(char* buffer, std::size_t count);
+    bool Fail();
 
     std::istream& in_;
 };

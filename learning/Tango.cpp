@@ -19,6 +19,8 @@ constexpr std::int32_t kFormatWord = 1;
 // Every written key lies in kKeyBase .. kKeyBase + kKeyRange - 1 and so fits in one byte.
 constexpr std::int32_t kKeyRange = 240;
 constexpr std::int32_t kKeyBase = 3;
+// A word entry holds at least its three text lengths and its code-point count.
+constexpr std::size_t kMinEntryBytes = 4 * 4;
 
 // A masked flag stores 0 when set and 1 when clear.
 constexpr std::int32_t kFlagSet = 0;
@@ -150,9 +152,11 @@ TReadOutcome TTangoList::LoadFromFile(const std::filesystem::path& path) {
     if (error) {
         throw std::system_error(error, "cannot open " + path.string());
     }
-    if (std::filesystem::is_directory(status)) {
-        throw std::system_error(std::make_error_code(std::errc::is_a_directory),
-                                "cannot open " + path.string());
+    // Only a regular file can be a material: a device or a pipe could feed the reader forever.
+    if (!std::filesystem::is_regular_file(status)) {
+        const std::errc code = std::filesystem::is_directory(status) ? std::errc::is_a_directory
+                                                                     : std::errc::invalid_argument;
+        throw std::system_error(std::make_error_code(code), "cannot open " + path.string());
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -201,7 +205,9 @@ TReadOutcome TTangoList::ReadWordsAndHistories(std::istream& in) {
     if (!masked.Word(wordCount)) {
         return TReadOutcome::DamagedWords;
     }
-    // Every entry takes at least four words, so a damaged count ends with the data.
+    if (!reader.MayHold(CountOf(wordCount) * kMinEntryBytes)) {
+        return TReadOutcome::DamagedWords;
+    }
     for (std::size_t i = 0; i < CountOf(wordCount); ++i) {
         auto word = std::make_unique<TTango>();
         word->Key = Key;
