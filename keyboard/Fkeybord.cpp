@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoopLocker>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -104,6 +105,7 @@ struct TEditButtonRow {
     int width;
     int height;
     const char* hint;
+    bool showHint = true;  // as a tool tip; every hint goes to the status bar
 };
 
 constexpr TEditButtonRow kEditButtons[] = {
@@ -116,7 +118,7 @@ constexpr TEditButtonRow kEditButtons[] = {
     {&TfrmKeyboard::btPaste, "btPaste", "PS", 528, 139, kButtonSize, kButtonSize,
      "指定された文字コードでコピーされた韓国語を貼り付けます。"},
     {&TfrmKeyboard::btSpace, "btSpace", "SP", 488, 174, kButtonSize, kButtonSize, "空白"},
-    {&TfrmKeyboard::btClose, "btClose", "Close", 488, 216, 75, 25, "終了します"},
+    {&TfrmKeyboard::btClose, "btClose", "Close", 488, 216, 75, 25, "終了します", false},
 };
 }  // namespace
 
@@ -204,7 +206,7 @@ void TfrmKeyboard::CreateEditButtons(QWidget& client) {
         button->setObjectName(QString::fromLatin1(row.name));
         button->setGeometry(row.x, row.y, row.width, row.height);
         button->setFont(platform::JapaneseUiFont(15));
-        platform::SetHint(*button, QString::fromUtf8(row.hint));
+        platform::SetHint(*button, QString::fromUtf8(row.hint), row.showHint);
         this->*row.member = button;
     }
     connect(btBack, &QPushButton::clicked, this, &TfrmKeyboard::btBackClick);
@@ -444,6 +446,9 @@ void TfrmKeyboard::SaveRefs(bool hex) {
 void TfrmKeyboard::mmPropClick() {
     if (!PatternDialog)
         return;
+    // While the keyboard is hidden the dialog is the last window; closing it must not end the
+    // program.
+    const QEventLoopLocker keepRunning;
     hide();
     PatternDialog->EnableEucKr(Uni2Euc.IsLoaded());
     PatternDialog->Execute(Settings);

@@ -7,6 +7,11 @@
 
 namespace platform {
 namespace {
+QString& Title() {
+    static QString title;
+    return title;
+}
+
 std::function<void(const QString&)>& HintHandler() {
     static std::function<void(const QString&)> handler;
     return handler;
@@ -24,7 +29,7 @@ class THintFilter : public QObject {
 }  // namespace
 
 void ShowErrorBox(const QString& text) {
-    MessageBox(text, QApplication::applicationDisplayName(), TMsgButtons::Ok, TMsgIcon::Stop);
+    MessageBox(text, Title(), TMsgButtons::Ok, TMsgIcon::Stop);
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -46,7 +51,8 @@ void RunGuarded(const std::function<void()>& handler) {
 }
 
 void SetApplicationTitle(const QString& title) {
-    QApplication::setApplicationDisplayName(title);
+    // Kept here rather than as Qt's display name, which Qt would append to every other caption.
+    Title() = title;
 }
 
 void SetHintHandler(std::function<void(const QString&)> handler) {

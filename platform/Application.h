@@ -21,7 +21,7 @@ void RunGuarded(const std::function<void()>& handler);
 // The standard error box: the text with the application title as caption and a stop icon.
 void ShowErrorBox(const QString& text);
 
-// The application title: shown on the task bar and used as the caption of the error box.
+// The application title: the caption of the error box.
 void SetApplicationTitle(const QString& title);
 
 // Installs the application-wide hint handler: it receives every status tip shown anywhere in the

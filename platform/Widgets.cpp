@@ -51,8 +51,8 @@ TPictureButton::TPictureButton(const QImage& glyph, int tag, const QString& hint
         SetHint(*this, hint);
 }
 
-void SetHint(QWidget& control, const QString& hint) {
-    control.setToolTip(hint);
+void SetHint(QWidget& control, const QString& hint, bool showHint) {
+    control.setToolTip(showHint ? hint : QString());
     control.setStatusTip(hint);
 }
 

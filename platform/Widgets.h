@@ -38,7 +38,7 @@ class TPictureButton : public QPushButton {
     int FTag;
 };
 
-// Gives a control its hint: the tool tip and the status-bar text.
-void SetHint(QWidget& control, const QString& hint);
+// Gives a control its hint: the status-bar text and, when showHint, the tool tip too.
+void SetHint(QWidget& control, const QString& hint, bool showHint = true);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "keyboard/Fkeybord.h"
 #include "keyboard/Fptndlg.h"
@@ -186,9 +187,11 @@ TEST_F(Exchange, ACancelledOrFailedSaveWritesNothingAndDoesNotConfirm) {
 
     const QString unwritable = folder.File(QStringLiteral("no-such-folder/refs.txt"));
     platform::SetSaveFileAnswerForTests([&](const QString&) { return std::optional(unwritable); });
+    platform::SetApplicationTitle(QStringLiteral("Zelpaキーボード"));
     platform::RunGuarded([&] { window.mmSave10Click(); });
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].icon, platform::TMsgIcon::Stop);
+    EXPECT_EQ(messages.messages[0].caption, QStringLiteral("Zelpaキーボード"));
     EXPECT_NE(messages.messages[0].text, QStringLiteral("保存しました"));
     EXPECT_FALSE(QFile::exists(unwritable));
 }
@@ -249,6 +252,21 @@ TEST_F(PatternDialog, OkWritesTheChoicesBackAndCancelLeavesThem) {
     Drive([&](TfrmPattern& d) { shownTicked = d.cbClear1->isChecked(); }, false);
     window.mmPropClick();
     EXPECT_FALSE(shownTicked);
+}
+
+TEST_F(PatternDialog, ClosingTheRealDialogLeavesTheProgramRunningWithTheKeyboardShown) {
+    // The real modal loop inside the application's loop: while the dialog is open the keyboard is
+    // hidden, so the dialog is briefly the last window.
+    constexpr int kStillRunning = 7;
+    window.show();
+    QTimer::singleShot(0, [this] {
+        QTimer::singleShot(0, &dialog, &QDialog::reject);
+        window.mmPropClick();
+        QTimer::singleShot(0, [this] {
+            QApplication::exit(window.isVisible() ? kStillRunning : kStillRunning + 1);
+        });
+    });
+    EXPECT_EQ(QApplication::exec(), kStillRunning);
 }
 
 TEST_F(PatternDialog, TheCloseBoxCancels) {

@@ -11,3 +11,7 @@ if(ZELPA_GUI)
   add_test(NAME jamkey_clipboard_with_xclip
            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/jamkey_clipboard.sh $<TARGET_FILE:jamkey>)
 endif()
+if(ZELPA_GUI)
+  add_test(NAME jamkey_windows_under_x
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/jamkey_windows.sh $<TARGET_FILE:jamkey>)
+endif()

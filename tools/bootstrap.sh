@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic                                # Japanese UI font
   libgtest-dev libgmock-dev libbenchmark-dev          # tests and benchmarks
   clang libclang-rt-14-dev                            # libFuzzer
-  xvfb xauth xdotool xclip imagemagick                # end-to-end checks under a real X server
+  xvfb xauth xdotool xclip x11-utils imagemagick      # end-to-end checks under a real X server
   libhangul-dev libfreetype-dev fonts-baekmuk         # benchmark comparisons, glyph generator
 )
 

@@ -4,7 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 run_under_x
 
-fail() { echo "$1"; exit 1; }
 clipboard() { xclip -o -selection clipboard "$@"; }
 euc_kr_hex() { clipboard -t 'text/plain;charset=EUC-KR' | od -An -tx1 | tr -d ' \n'; }
 
@@ -19,7 +18,7 @@ echo "UNICODE copy: $copied"
 
 printf '가나' | xclip -selection clipboard
 await_output "가나" clipboard >/dev/null
-xdotool mousemove --window "$WINDOW" 300 10
+focus_window "$WINDOW"
 xdotool key ctrl+v
 syllable_glyph 0xAC00 "$WORK/ga.png"
 syllable_glyph 0xB098 "$WORK/na.png"

@@ -7,5 +7,5 @@ copy_program_folder "$1"
 start_program jamkey "Zelpaキーボード"
 xdotool type --delay 100 rks
 syllable_glyph 0xAC04 "$WORK/gan.png"
-window_shows "$WORK/gan.png" || { echo "간 was not found in the window"; exit 1; }
+window_shows "$WORK/gan.png" || fail "간 was not found in the window"
 echo "간 is drawn in the text line"

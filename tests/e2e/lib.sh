@@ -1,6 +1,8 @@
 # Shared steps of the end-to-end checks: a real X server, the program in it, keys from xdotool.
 set -euo pipefail
 
+fail() { echo "$1"; exit 1; }
+
 # Gives the script an X server of its own. Xvfb picks a free display itself and reports it only
 # once it accepts connections, so scripts running side by side never share or race for one.
 run_under_x() {
@@ -36,23 +38,54 @@ copy_program_folder() {
   cp -r "$(dirname "$1")/." "$WORK/"
 }
 
-# Starts a program of the scratch folder and waits until its own window is mapped (keys sent to
-# a window not yet mapped are lost; a window left by an earlier start is never taken). Sets
-# PROGRAM_PID and WINDOW.
-start_program() {
-  local program=$1 title=$2
-  WINDOW=""
-  "$WORK/$program" &
-  PROGRAM_PID=$!
+# Waits (up to 30 s) until the program shows a window captioned exactly `title` and prints its
+# id. Only mapped windows count: keys sent to a window not yet mapped are lost.
+await_window() {
+  local title=$1 window=""
   for _ in $(seq 300); do
-    WINDOW=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$WINDOW" ] && break
+    window=$(xdotool search --onlyvisible --pid "$PROGRAM_PID" --name "^$title\$" 2>/dev/null | head -n 1) &&
+      [ -n "$window" ] && break
     sleep 0.1
   done
-  [ -n "${WINDOW:-}" ] || { echo "no window named $title appeared"; exit 1; }
+  printf '%s' "$window"
+}
+
+# The caption a window manager shows for a window (its _NET_WM_NAME).
+window_caption() {
+  xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+# Gives a window the keyboard focus. Without a window manager the window under the pointer has
+# it, so the pointer goes there too.
+focus_window() {
+  xdotool mousemove --window "$1" 10 10
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
+
+# Opens a menu of the program with `keys` (e.g. alt+o) and waits until it is shown, so the next
+# key reaches the menu and not the window beneath it.
+open_menu() {
+  local window
+  xdotool key "$1"
+  for _ in $(seq 100); do
+    for window in $(xdotool search --onlyvisible --pid "$PROGRAM_PID" --name "" 2>/dev/null); do
+      xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DROPDOWN_MENU && return 0
+    done
+    sleep 0.1
+  done
+  fail "no menu opened with $1"
+}
+
+# Starts a program of the scratch folder and waits for its own main window (never one left by an
+# earlier start). Sets PROGRAM_PID and WINDOW.
+start_program() {
+  local program=$1 title=$2
+  "$WORK/$program" &
+  PROGRAM_PID=$!
+  WINDOW=$(await_window "$title")
+  [ -n "$WINDOW" ] || { echo "no window captioned $title appeared"; exit 1; }
   sleep 0.5
-  # Without a window manager the window under the pointer has the keyboard focus.
-  xdotool mousemove --window "$WINDOW" 300 10
-  xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
+  focus_window "$WINDOW"
 }
 
 stop_program() {
@@ -63,11 +96,11 @@ stop_program() {
   PROGRAM_PID=""
 }
 
-# Waits until `command` prints `expected` (up to 5 s); prints what it printed last.
+# Waits until `command` prints `expected` (up to 15 s); prints what it printed last.
 await_output() {
   local expected=$1 output=""
   shift
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     output=$("$@" 2>/dev/null) || true
     [ "$output" = "$expected" ] && break
     sleep 0.1
@@ -90,18 +123,18 @@ syllable_glyph() {
     -crop "18x18+$(( 28 * column ))+$(( 24 * row ))" +repage -colorspace gray "$out"
 }
 
-# True when the window shows every given picture pixel for pixel; grabs again for up to 5 s,
+# True when the window shows every given picture pixel for pixel; grabs again for up to 15 s,
 # since the program draws in its own time. The last grab stays in $WORK/shot.png.
 window_shows() {
   local picture missing
-  for _ in $(seq 25); do
+  for _ in $(seq 50); do
     grab_window "$WORK/shot.png"
     missing=""
     for picture in "$@"; do
       contains_picture "$WORK/shot.png" "$picture" || missing=$picture
     done
     [ -z "$missing" ] && return 0
-    sleep 0.2
+    sleep 0.3
   done
   return 1
 }
