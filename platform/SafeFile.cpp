@@ -31,11 +31,30 @@ std::string RandomSuffix() {
     return suffix;
 }
 
-// Creates a file that did not exist before ("x": exclusive creation) and returns its path.
+// The file a save replaces: where a symbolic link points, so the link stays a link. Throws when
+// an existing file may not be written, as writing it in place would.
+std::filesystem::path ReplacedFile(const std::filesystem::path& target) {
+    std::error_code error;
+    std::filesystem::path file = target;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
+        file = std::filesystem::weakly_canonical(target, error);
+        if (error) {
+            throw std::system_error(error, "cannot save " + target.string());
+        }
+    }
+    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) {
+        throw SaveError(errno, target);
+    }
+    return file;
+}
+
+// Creates a file that did not exist before ("x": exclusive creation) beside the target and
+// returns its path. Its name is hidden, short and unlike the target's, so one left behind by a
+// crash never passes for a document of the folder.
 std::filesystem::path CreateUniqueSibling(const std::filesystem::path& target) {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::filesystem::path candidate = target;
-        candidate += ".tmp-" + RandomSuffix();
+        const std::filesystem::path candidate =
+            target.parent_path() / (".zelpa-save-" + RandomSuffix());
         errno = 0;
         if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
             std::fclose(file);
@@ -62,8 +81,8 @@ int SyncToDisk(const std::filesystem::path& path) {
 
 }  // namespace
 
-TSafeFileWriter::TSafeFileWriter(std::filesystem::path target)
-    : target_(std::move(target)), temporary_(CreateUniqueSibling(target_)) {
+TSafeFileWriter::TSafeFileWriter(const std::filesystem::path& target)
+    : target_(ReplacedFile(target)), temporary_(CreateUniqueSibling(target_)) {
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
     if (!stream_) {
         const int code = errno;

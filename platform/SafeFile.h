@@ -9,10 +9,12 @@ namespace zelpa {
 
 // Writes a file through a new temporary file in the same folder that replaces the target only
 // when it was written whole, so a failed or interrupted save leaves the previous file intact.
+// A target that is a symbolic link has the file it points to replaced.
 class TSafeFileWriter {
   public:
-    // Creates the temporary file; throws std::system_error when it cannot be created.
-    explicit TSafeFileWriter(std::filesystem::path target);
+    // Creates the temporary file; throws std::system_error when it cannot be created or when the
+    // target exists and may not be written.
+    explicit TSafeFileWriter(const std::filesystem::path& target);
     // Removes the temporary file unless `Commit` succeeded.
     ~TSafeFileWriter();
     TSafeFileWriter(const TSafeFileWriter&) = delete;

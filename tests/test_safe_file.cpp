@@ -1,6 +1,7 @@
 #include "platform/SafeFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -45,11 +46,38 @@ TEST_F(SafeFileTest, CommitReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
 }
 
-TEST_F(SafeFileTest, TemporaryFileLiesBesideTheTarget) {
-    TSafeFileWriter file(target);
+TEST_F(SafeFileTest, TemporaryFileLiesBesideTheTargetUnderAHiddenNameOfItsOwn) {
+    // A save cut off by a crash must not leave a file that passes for a material (".ktg" in its
+    // name), and a target name near the length limit must still be savable.
+    const std::filesystem::path material = folder / (std::string(240, 'm') + ".ktg");
+    TSafeFileWriter file(material);
     EXPECT_EQ(EntryCount(folder.Path()), 1u);
-    const auto entry = *std::filesystem::directory_iterator(folder.Path());
-    EXPECT_TRUE(entry.path().filename().string().starts_with("file.bin.tmp-"));
+    const std::string name = std::filesystem::directory_iterator(folder.Path())->path().filename();
+    EXPECT_TRUE(name.starts_with(".")) << name;
+    EXPECT_EQ(name.find(".ktg"), std::string::npos) << name;
+    file.Stream() << "new";
+    file.Commit();
+    EXPECT_EQ(Content(material), "new");
+}
+
+TEST_F(SafeFileTest, ALinkedTargetHasTheFileItPointsToReplaced) {
+    const std::filesystem::path real = folder / "real.bin";
+    std::ofstream(real) << "old";
+    std::filesystem::create_symlink(real, target);
+    WriteFileWhole(target, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(target));
+    EXPECT_EQ(Content(real), "new");
+}
+
+TEST_F(SafeFileTest, AReadOnlyTargetIsRefusedAndKept) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser may write any file";
+    }
+    WriteOld();
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    EXPECT_THROW(WriteFileWhole(target, "new"), std::system_error);
+    EXPECT_EQ(Content(target), "old");
+    EXPECT_EQ(EntryCount(folder.Path()), 1u);
 }
 
 TEST_F(SafeFileTest, AbandonedSaveLeavesTheOldFile) {
