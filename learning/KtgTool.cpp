@@ -166,7 +166,7 @@ void Import(const TCommandContext& context) {
     }
     TTangoList material;
     if (!LoadMaterial(target, material) && !title) {
-        title = Utf8ToCp932(target.stem().string()).value_or("");
+        title = ToCp932(target.stem().string(), "the file name, the title without --title,");
     }
     if (title) {
         material.Title = *title;
@@ -297,32 +297,37 @@ TArguments ParseArguments(const TCommand& command, std::span<const std::string> 
     return arguments;
 }
 
+// `ktgtool --help` or `ktgtool COMMAND --help`; further on, "-h" may be an option's value.
 bool AsksForHelp(std::span<const std::string> arguments) {
-    return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& word) { return word == "--help" || word == "-h"; });
+    const auto isHelp = [](const std::string& word) { return word == "--help" || word == "-h"; };
+    return std::any_of(arguments.begin(),
+                       arguments.begin() + std::min<std::size_t>(arguments.size(), 2), isHelp);
+}
+
+void RunCommand(std::span<const std::string> arguments, std::istream& in, std::ostream& out) {
+    if (arguments.empty()) {
+        throw BadArguments("no command");
+    }
+    const auto& commands = Commands();
+    const auto command =
+        std::find_if(commands.begin(), commands.end(),
+                     [&](const TCommand& candidate) { return candidate.name == arguments[0]; });
+    if (command == commands.end()) {
+        throw BadArguments("unknown command " + arguments[0]);
+    }
+    command->run({ParseArguments(*command, arguments.subspan(1)), in, out});
 }
 
 }  // namespace
 
 int RunKtgTool(std::span<const std::string> arguments, std::istream& in, std::ostream& out,
                std::ostream& err) {
-    if (AsksForHelp(arguments)) {
-        out << kUsage;
-        return kToolOk;
-    }
     try {
-        if (arguments.empty()) {
-            throw BadArguments("no command");
+        if (AsksForHelp(arguments)) {
+            out << kUsage;
+        } else {
+            RunCommand(arguments, in, out);
         }
-        const auto& commands = Commands();
-        const auto command =
-            std::find_if(commands.begin(), commands.end(),
-                         [&](const TCommand& candidate) { return candidate.name == arguments[0]; });
-        if (command == commands.end()) {
-            throw BadArguments("unknown command " + arguments[0]);
-        }
-        const TArguments parsed = ParseArguments(*command, arguments.subspan(1));
-        command->run({parsed, in, out});
         out.flush();
         if (!out) {
             throw Failure("cannot write to standard output");

@@ -173,7 +173,11 @@ TEST_F(KtgToolTest, ErrorsAreOneLineWithAStatus) {
         {"info " + Path(""), 1, "cannot read"},
         {"import " + Path("missing.tsv") + " -o " + Path("m.ktg"), 1, "no such file"},
         {"read-lesson " + Path("missing.txt"), 1, "no such file"},
+        // Without --title a new material is named after its file, which must be code page 932.
+        {"import " + Path("header.tsv") + " -o " + Path("\xEB\x8B\xA8.ktg"), 2,
+         "not code page 932"},
     };
+    WriteFile(folder / "header.tsv", "korean\tjapanese\texplanation\tlink\n");
     for (const TCase& c : cases) {
         const TRun run = Run(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
@@ -183,11 +187,22 @@ TEST_F(KtgToolTest, ErrorsAreOneLineWithAStatus) {
 }
 
 TEST_F(KtgToolTest, HelpNamesEveryCommand) {
-    const TRun run = Run("--help");
-    EXPECT_EQ(run.status, 0);
-    for (const char* command : {"export", "import", "info", "lesson", "read-lesson"}) {
-        EXPECT_THAT(run.out, HasSubstr(command));
+    for (const char* arguments : {"--help", "-h", "import --help"}) {
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        for (const char* command : {"export", "import", "info", "lesson", "read-lesson"}) {
+            EXPECT_THAT(run.out, HasSubstr(command)) << arguments;
+        }
     }
+}
+
+TEST_F(KtgToolTest, HelpWordsAsOptionValuesAreValues) {
+    WriteFile(folder / "words.tsv", kTsv);
+    const TRun run = Run("import " + Path("words.tsv") + " -o " + Path("m.ktg") + " --title -h");
+    ASSERT_EQ(run.status, 0) << run.err;
+    TTangoList material;
+    ASSERT_EQ(material.LoadFromFile(folder / "m.ktg"), TReadOutcome::Complete);
+    EXPECT_EQ(material.Title, "-h");
 }
 
 TEST_F(KtgToolTest, LessonCodesReadBackAsTheirWords) {
