@@ -108,10 +108,12 @@ await_output() {
   printf '%s' "$output"
 }
 
-# Grabs the window into a black-and-white picture: glyph strokes black, everything light white.
+# Grabs the top of the window, where the text line lies under the menu bar, into a
+# black-and-white picture: glyph strokes black, everything light white. (Searching the whole
+# window for a glyph takes seconds.)
 grab_window() {
   import -window "$WINDOW" "$1.raw.png"
-  convert "$1.raw.png" -colorspace gray -threshold 50% "$1"
+  convert "$1.raw.png" -crop x64+0+0 +repage -colorspace gray -threshold 50% "$1"
 }
 
 # The 18 × 18 glyph of a syllable, cut from its sheet into a picture file.
