@@ -1,5 +1,6 @@
 // The EUC-KR and UTF-16 paste scans on arbitrary clipboard data, with a small table that also
-// pairs a code whose trail byte is the terminator.
+// pairs a code whose trail byte is the terminator. The EUC-KR scan, which reads blocks of bytes
+// at once, must agree with reading one element after another.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -25,13 +26,32 @@ const TUni2Euc& Table() {
     return table;
 }
 
+// The plain reading: up to the first zero byte, a space is one element and any other byte pairs
+// with the next one (or with the terminator).
+std::vector<std::int32_t> ReadOneByOne(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\0'));
+    std::vector<std::int32_t> codes;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead == ' ') {
+            codes.push_back(32);
+            ++i;
+            continue;
+        }
+        const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        codes.push_back(Table().EucToUni(static_cast<std::uint16_t>(lead << 8 | trail)));
+        i += 2;
+    }
+    return codes;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::vector<std::int32_t> codes;
     AppendEucKrText(bytes, Table(), codes);
-    if (codes.size() > size) {
+    if (codes != ReadOneByOne(bytes)) {
         std::abort();
     }
 
