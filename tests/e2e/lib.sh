@@ -4,12 +4,13 @@ set -euo pipefail
 fail() { echo "$1"; exit 1; }
 
 # Gives the script an X server of its own. Xvfb picks a free display itself and reports it only
-# once it accepts connections, so scripts running side by side never share or race for one.
+# once it accepts connections, so scripts running side by side never share or race for one. It
+# must not reset when its last client leaves: a program started during a reset cannot connect.
 run_under_x() {
   unset QT_QPA_PLATFORM
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$display_file" ] && break
